@@ -1,0 +1,452 @@
+/*
+    The audio processor: construction, preparation for a host rate and block
+    length, the per-block signal chain, true-peak metering and saved state.
+*/
+#include "PluginProcessor.h"
+
+#include "BinaryData.h"
+
+#include <cmath>
+
+namespace
+{
+constexpr double switchThreshold = 0.00001;
+
+bool isOn (const std::atomic<float>* raw) noexcept
+{
+    return static_cast<double> (raw->load()) > switchThreshold;
+}
+
+nlohmann::json parseWeights (const char* data, int size)
+{
+    const auto text = juce::String::createStringFromData (data, size).toStdString();
+    return nlohmann::json::parse (text);
+}
+
+// ITU-R BS.1770-4 Annex 2: four 12-tap phases of the 4x over-sampling filter.
+// Coefficient 0 multiplies the newest sample.
+constexpr float truePeakPhases[4][12] = {
+    { 0.0017089843750f, 0.0109863281250f, -0.0196533203125f, 0.0332031250000f, -0.0594482421875f, 0.1373291015625f,
+      0.9721679687500f, -0.1022949218750f, 0.0476074218750f, -0.0266113281250f, 0.0148925781250f, -0.0083007812500f },
+    { -0.0291748046875f, 0.0292968750000f, -0.0517578125000f, 0.0891113281250f, -0.1665039062500f, 0.4650878906250f,
+      0.7797851562500f, -0.2003173828125f, 0.1015625000000f, -0.0582275390625f, 0.0330810546875f, -0.0189208984375f },
+    { -0.0189208984375f, 0.0330810546875f, -0.0582275390625f, 0.1015625000000f, -0.2003173828125f, 0.7797851562500f,
+      0.4650878906250f, -0.1665039062500f, 0.0891113281250f, -0.0517578125000f, 0.0292968750000f, -0.0291748046875f },
+    { -0.0083007812500f, 0.0148925781250f, -0.0266113281250f, 0.0476074218750f, -0.1022949218750f, 0.9721679687500f,
+      0.1373291015625f, -0.0594482421875f, 0.0332031250000f, -0.0196533203125f, 0.0109863281250f, 0.0017089843750f },
+};
+constexpr int truePeakKeptSamples = 12;
+
+// Modified Bessel function I0, Abramowitz and Stegun 9.8.1 and 9.8.2.
+double besselI0 (double x)
+{
+    const auto ax = std::abs (x);
+    if (ax < 3.75)
+    {
+        const auto t = (x / 3.75) * (x / 3.75);
+        return 1.0 + t * (3.5156229 + t * (3.0899424 + t * (1.2067492 + t * (0.2659732 + t * (0.0360768 + t * 0.0045813)))));
+    }
+    const auto u = 3.75 / ax;
+    return std::exp (ax) / std::sqrt (ax)
+         * (0.39894228 + u * (0.01328592 + u * (0.00225319 + u * (-0.00157565 + u * (0.00916281
+            + u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
+}
+} // namespace
+
+//==============================================================================
+BrenvoAudioProcessor::BrenvoAudioProcessor()
+    : AudioProcessor (BusesProperties()
+                          .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                          .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      valueTreeState (*this, nullptr, "APVT", createParameterLayout())
+{
+    // Capacity for the largest layout, so that the meter's copy never meets a reallocation.
+    truePeakLevels.reserve (4);
+    truePeakLevels.assign (2, 0.0f);
+
+    modelWeights96k = parseWeights (BinaryData::temp_binary_data_1, BinaryData::temp_binary_data_1Size);
+    modelWeights192k = parseWeights (BinaryData::temp_binary_data_0, BinaryData::temp_binary_data_0Size);
+
+    subnet96k.loadParams (modelWeights96k);
+    gru96k.loadParams (modelWeights96k);
+    subnet192k.loadParams (modelWeights192k);
+    gru192k.loadParams (modelWeights192k);
+
+    inputGainValue = valueTreeState.getRawParameterValue (ParameterIDs::inputGain);
+    outputGainValue = valueTreeState.getRawParameterValue (ParameterIDs::outputGain);
+    widthValue = valueTreeState.getRawParameterValue (ParameterIDs::width);
+    widthEqValue = valueTreeState.getRawParameterValue (ParameterIDs::widthEq);
+    widthEqSwitchValue = valueTreeState.getRawParameterValue (ParameterIDs::widthEqSwitch);
+    bypassValue = valueTreeState.getRawParameterValue (ParameterIDs::bypass);
+
+    prevOutputGain = decibelsToGain (outputGainValue->load());
+    prevInputGain = decibelsToGain (inputGainValue->load());
+    lastWidth = currentWidthControl();
+    lastEq = currentEqControl();
+}
+
+BrenvoAudioProcessor::~BrenvoAudioProcessor() = default;
+
+juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::createParameterLayout()
+{
+    auto floatParameter = [] (const char* id, float min, float max, float interval, float defaultValue)
+    {
+        return std::make_unique<juce::AudioParameterFloat> (juce::ParameterID { id }, id,
+                                                            juce::NormalisableRange<float> (min, max, interval),
+                                                            defaultValue);
+    };
+    auto boolParameter = [] (const char* id, bool defaultValue)
+    {
+        return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue);
+    };
+
+    juce::AudioProcessorValueTreeState::ParameterLayout layout;
+    layout.add (floatParameter (ParameterIDs::inputGain, -20.0f, 20.0f, 0.01f, 0.0f),
+                floatParameter (ParameterIDs::outputGain, -20.0f, 20.0f, 0.01f, 0.0f),
+                floatParameter (ParameterIDs::width, -15.0f, 15.0f, 0.1f, 0.0f),
+                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f),
+                boolParameter (ParameterIDs::widthEqSwitch, true),
+                boolParameter (ParameterIDs::ioLinkSwitch, false),
+                boolParameter (ParameterIDs::bypass, false));
+    return layout;
+}
+
+float BrenvoAudioProcessor::decibelsToGain (float decibels) noexcept
+{
+    return exp10f (decibels / 20.0f);
+}
+
+float BrenvoAudioProcessor::currentWidthControl() const noexcept
+{
+    return widthValue->load() / 15.0f;
+}
+
+float BrenvoAudioProcessor::currentEqControl() const noexcept
+{
+    return isOn (widthEqSwitchValue) ? widthEqValue->load() / 5.0f : 0.0f;
+}
+
+//==============================================================================
+void BrenvoAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    hostSampleRate = sampleRate;
+    numInputChannels = getTotalNumInputChannels();
+    numOutputChannels = getTotalNumOutputChannels();
+
+    useModel192k = sampleRate > 48000.0;
+    modelSampleRate = useModel192k ? 192000.0 : 96000.0;
+    modelBlockSize = static_cast<int> (std::ceil (static_cast<double> (samplesPerBlock) * modelSampleRate / sampleRate));
+
+    modelBuffer = juce::AudioBuffer<float> (numInputChannels, modelBlockSize);
+    modelBuffer.clear();
+
+    // The convolution and the low-pass divide by their block size: never prepare them for 0.
+    const juce::dsp::ProcessSpec spec { modelSampleRate, static_cast<juce::uint32> (juce::jmax (1, modelBlockSize)),
+                                        static_cast<juce::uint32> (numOutputChannels) };
+
+    inputConvolution.reset();
+    auto& weights = useModel192k ? modelWeights192k : modelWeights96k;
+    const auto taps = Brenvo::readArray<float> (weights, "conv_in.weight");
+    impulseResponseBuffer.setSize (1, static_cast<int> (taps.size()));
+    // Stored in time order of the trained layer, which correlates: reversed it is the response.
+    for (size_t i = 0; i < taps.size(); ++i)
+        impulseResponseBuffer.setSample (0, static_cast<int> (taps.size() - 1 - i), taps[i]);
+    inputConvolution.loadImpulseResponse (std::move (impulseResponseBuffer), modelSampleRate,
+                                          juce::dsp::Convolution::Stereo::yes,
+                                          juce::dsp::Convolution::Trim::no,
+                                          juce::dsp::Convolution::Normalise::no);
+    inputConvolution.prepare (spec);
+
+    lastWidth = currentWidthControl();
+    lastEq = currentEqControl();
+    auto& gru = activeGru();
+    auto& subnet = activeSubnet();
+    gru.reset (numInputChannels, modelBlockSize);
+    subnet.forward (lastEq, lastWidth);
+
+    // Room for a whole block of weight steps, so that a control change on the
+    // audio thread fills the lists without allocating.
+    const auto numSteps = static_cast<size_t> (juce::jmax (2, modelBlockSize));
+    W_ih_steps.clear();
+    W_hh_steps.clear();
+    W_ih_steps.reserve (numSteps, subnet.W_ih.rows(), subnet.W_ih.cols());
+    W_hh_steps.reserve (numSteps, subnet.W_hh.rows(), subnet.W_hh.cols());
+    previous_W_ih.resize (subnet.W_ih.rows(), subnet.W_ih.cols());
+    previous_W_hh.resize (subnet.W_hh.rows(), subnet.W_hh.cols());
+
+    prepareLowPass (spec);
+
+    prevOutputGain = decibelsToGain (outputGainValue->load());
+    prevInputGain = decibelsToGain (inputGainValue->load());
+
+    const auto meterChannels = 2 * numOutputChannels;
+    const auto historyLength = samplesPerBlock + truePeakKeptSamples;
+    if (truePeakHistory.getNumChannels() != meterChannels || truePeakHistory.getNumSamples() != historyLength)
+    {
+        truePeakHistory.setSize (meterChannels, historyLength);
+        truePeakHistory.clear();
+    }
+    truePeakLevels.resize (static_cast<size_t> (meterChannels), 0.0f);
+
+    // Every later block of another length prepares again, whoever prepared last.
+    lastBlockSize = samplesPerBlock;
+}
+
+void BrenvoAudioProcessor::releaseResources() {}
+
+void BrenvoAudioProcessor::prepareLowPass (const juce::dsp::ProcessSpec& spec)
+{
+    const auto taps = designLowPass (hostSampleRate, modelSampleRate);
+
+    // The per-channel filters share this object: update it in place.
+    auto& coefficients = lowPassFilter.state->coefficients;
+    coefficients.resize (numLowPassTaps);
+    std::copy (taps.begin(), taps.end(), coefficients.begin());
+
+    lowPassFilter.prepare (spec);
+    lowPassFilter.reset();
+}
+
+std::array<float, BrenvoAudioProcessor::numLowPassTaps> BrenvoAudioProcessor::designLowPass (double hostRate, double internalRate)
+{
+    constexpr double centre = 22.5;
+    constexpr double beta = 3.3953211307525635;
+    constexpr double inverseI0Beta = 0.14796534236914616;
+
+    const auto cutoff = static_cast<double> (static_cast<float> (hostRate * 0.5));
+    const auto fn = cutoff / internalRate;
+
+    std::array<float, numLowPassTaps> taps {};
+    for (int i = 0; i < numLowPassTaps; ++i)
+    {
+        const auto offset = i - centre;
+        const auto ideal = static_cast<float> (i == 22 ? 2.0 * fn
+                                                       : std::sin (2.0 * juce::MathConstants<double>::pi * offset * fn)
+                                                             / (juce::MathConstants<double>::pi * offset));
+        const auto ratio = offset / centre;
+        const auto window = static_cast<float> (besselI0 (beta * std::sqrt (1.0 - ratio * ratio)) * inverseI0Beta);
+        taps[static_cast<size_t> (i)] = ideal * window;
+    }
+    return taps;
+}
+
+//==============================================================================
+void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    juce::ScopedNoDenormals noDenormals;
+
+    const auto n = buffer.getNumSamples();
+    if (n <= 0)
+        return;
+
+    if (static_cast<double> (bypassValue->load()) >= switchThreshold)
+        return;
+
+    if (n != lastBlockSize)
+    {
+        prepareToPlay (hostSampleRate, n);
+        lastBlockSize = n;
+    }
+    const auto M = modelBlockSize;
+
+    const auto w = currentWidthControl();
+    const auto e = currentEqControl();
+
+    W_ih_steps.clear();
+    W_hh_steps.clear();
+
+    const bool controlsChanged = ! (w == lastWidth) || ! (e == lastEq);
+    if (controlsChanged)
+        updateRecurrentWeights (w, e, M);
+
+    applyGain (buffer, decibelsToGain (inputGainValue->load()), prevInputGain);
+    GetTruePeak (buffer, 0);
+
+    resample (upsamplers, buffer, n, modelBuffer, M);
+
+    juce::dsp::AudioBlock<float> block (modelBuffer);
+    inputConvolution.process (juce::dsp::ProcessContextReplacing<float> (block));
+
+    runNetwork (controlsChanged);
+
+    if (M > n)
+        lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
+
+    resample (downsamplers, modelBuffer, M, buffer, n);
+
+    applyGain (buffer, decibelsToGain (outputGainValue->load()), prevOutputGain);
+    GetTruePeak (buffer, 1);
+}
+
+void BrenvoAudioProcessor::updateRecurrentWeights (float width, float eq, int numSteps)
+{
+    auto& subnet = activeSubnet();
+    previous_W_ih = subnet.W_ih;
+    previous_W_hh = subnet.W_hh;
+    subnet.forward (eq, width);
+    Brenvo::interpolateMatrix (previous_W_ih, subnet.W_ih, numSteps, W_ih_steps);
+    Brenvo::interpolateMatrix (previous_W_hh, subnet.W_hh, numSteps, W_hh_steps);
+    lastWidth = width;
+    lastEq = eq;
+}
+
+void BrenvoAudioProcessor::applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept
+{
+    if (! (gain == previousGain))
+    {
+        buffer.applyGainRamp (0, buffer.getNumSamples(), previousGain, gain);
+        previousGain = gain;
+    }
+    else
+    {
+        buffer.applyGain (gain);
+    }
+}
+
+void BrenvoAudioProcessor::resample (std::array<juce::LagrangeInterpolator, 2>& interpolators,
+                                     const juce::AudioBuffer<float>& source, int numSourceSamples,
+                                     juce::AudioBuffer<float>& destination, int numDestinationSamples) noexcept
+{
+    const auto ratio = static_cast<double> (numSourceSamples) / static_cast<double> (numDestinationSamples);
+    const auto numChannels = juce::jmin (numOutputChannels, static_cast<int> (interpolators.size()));
+
+    // The bounded form never reads past the block, whatever fractional position
+    // an earlier ratio left behind.
+    for (int c = 0; c < numChannels; ++c)
+        interpolators[static_cast<size_t> (c)].process (ratio, source.getReadPointer (c), destination.getWritePointer (c),
+                                                        numDestinationSamples, numSourceSamples, 0);
+}
+
+void BrenvoAudioProcessor::runNetwork (bool useSteps) noexcept
+{
+    auto& gru = activeGru();
+    auto& subnet = activeSubnet();
+    const auto numChannels = gru.channelCount;
+
+    for (int o = 0; o < gru.blockLength; ++o)
+    {
+        for (int c = 0; c < numChannels; ++c)
+            gru.gru_input (0, c) = modelBuffer.getSample (c, o);
+
+        // A mono stream feeds both network inputs.
+        if (numChannels == 1)
+            gru.gru_input (0, 1) = gru.gru_input (0, 0);
+
+        if (useSteps)
+            gru.forward_cell (gru.gru_input, W_ih_steps[static_cast<size_t> (o)], W_hh_steps[static_cast<size_t> (o)]);
+        else
+            gru.forward_cell (gru.gru_input, subnet.W_ih, subnet.W_hh);
+
+        for (int c = 0; c < numChannels; ++c)
+            modelBuffer.setSample (c, o, gru.gru_output (0, c));
+    }
+
+    // A non-finite input from the host would otherwise stay in the recurrent
+    // state for ever and silence every later block.
+    if (! gru.hidden_state.allFinite())
+        gru.hidden_state.setZero();
+}
+
+//==============================================================================
+void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int which)
+{
+    const auto n = buffer.getNumSamples();
+    const auto historyLength = truePeakHistory.getNumSamples();
+
+    for (int c = 0; c < numOutputChannels; ++c)
+    {
+        const auto index = which * numOutputChannels + c;
+        auto* h = truePeakHistory.getWritePointer (index);
+
+        std::copy (h + historyLength - truePeakKeptSamples, h + historyLength, h);
+
+        if (n <= 0)
+        {
+            truePeakLevels[static_cast<size_t> (index)] = -std::numeric_limits<float>::infinity();
+            continue;
+        }
+
+        if (buffer.hasBeenCleared())
+            std::fill (h + truePeakKeptSamples, h + truePeakKeptSamples + n, 0.0f);
+        else
+            std::copy (buffer.getReadPointer (c), buffer.getReadPointer (c) + n, h + truePeakKeptSamples);
+
+        float peak = 0.0f;
+        for (int f = truePeakKeptSamples; f < n + truePeakKeptSamples; ++f)
+        {
+            for (const auto& phase : truePeakPhases)
+            {
+                float y = 0.0f;
+                for (int m = 0; m < 12; ++m)
+                    y += phase[m] * h[f - m];
+                peak = std::max (peak, std::abs (y));
+            }
+        }
+        truePeakLevels[static_cast<size_t> (index)] = 20.0f * std::log10 (peak);
+    }
+}
+
+//==============================================================================
+const juce::String BrenvoAudioProcessor::getName() const { return "Duveline"; }
+double BrenvoAudioProcessor::getTailLengthSeconds() const { return 0.0; }
+bool BrenvoAudioProcessor::acceptsMidi() const { return false; }
+bool BrenvoAudioProcessor::producesMidi() const { return false; }
+bool BrenvoAudioProcessor::isMidiEffect() const { return false; }
+
+juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor() { return nullptr; }
+bool BrenvoAudioProcessor::hasEditor() const { return false; }
+
+int BrenvoAudioProcessor::getNumPrograms() { return 1; }
+int BrenvoAudioProcessor::getCurrentProgram() { return 0; }
+void BrenvoAudioProcessor::setCurrentProgram (int) {}
+const juce::String BrenvoAudioProcessor::getProgramName (int) { return {}; }
+void BrenvoAudioProcessor::changeProgramName (int, const juce::String&) {}
+
+bool BrenvoAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
+{
+    const auto output = layouts.getMainOutputChannelSet();
+    if (output != juce::AudioChannelSet::mono() && output != juce::AudioChannelSet::stereo())
+        return false;
+    return layouts.getMainInputChannelSet() == output;
+}
+
+//==============================================================================
+void BrenvoAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
+{
+    const auto state = valueTreeState.copyState();
+    if (const auto xml = state.createXml())
+        copyXmlToBinary (*xml, destData);
+}
+
+void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    const auto xml = getXmlFromBinary (data, sizeInBytes);
+    if (xml == nullptr || ! xml->hasTagName (valueTreeState.state.getType()))
+        return;
+
+    sanitiseRestoredValues (*xml);
+    valueTreeState.replaceState (juce::ValueTree::fromXml (*xml));
+}
+
+void BrenvoAudioProcessor::sanitiseRestoredValues (juce::XmlElement& state) const
+{
+    // A value that reads as NaN or infinity would pass the parameters' clamping
+    // and poison the gains: such a parameter keeps its current value instead.
+    for (auto* child : state.getChildWithTagNameIterator ("PARAM"))
+    {
+        const auto id = child->getStringAttribute ("id");
+        auto* parameter = valueTreeState.getParameter (id);
+        if (parameter == nullptr || ! child->hasAttribute ("value"))
+            continue;
+
+        const auto value = child->getStringAttribute ("value").getFloatValue();
+        if (! std::isfinite (value))
+            child->setAttribute ("value", static_cast<double> (valueTreeState.getRawParameterValue (id)->load()));
+    }
+}
+
+//==============================================================================
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new BrenvoAudioProcessor();
+}
