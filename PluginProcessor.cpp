@@ -260,6 +260,7 @@ void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
         updateRecurrentWeights (w, e, M);
 
     applyGain (buffer, decibelsToGain (inputGainValue->load()), prevInputGain);
+    replaceNonFiniteSamples (buffer, n);
     GetTruePeak (buffer, 0);
 
     resample (upsamplers, buffer, n, modelBuffer, M);
@@ -303,6 +304,19 @@ void BrenvoAudioProcessor::applyGain (juce::AudioBuffer<float>& buffer, float ga
     }
 }
 
+void BrenvoAudioProcessor::replaceNonFiniteSamples (juce::AudioBuffer<float>& buffer, int numSamples) noexcept
+{
+    // A NaN or infinity from the host would stay in the convolution's overlap
+    // and the network's state for good: it is silenced here, at the door.
+    for (int c = 0; c < numOutputChannels; ++c)
+    {
+        auto* samples = buffer.getWritePointer (c);
+        for (int i = 0; i < numSamples; ++i)
+            if (! std::isfinite (samples[i]))
+                samples[i] = 0.0f;
+    }
+}
+
 void BrenvoAudioProcessor::resample (std::array<juce::LagrangeInterpolator, 2>& interpolators,
                                      const juce::AudioBuffer<float>& source, int numSourceSamples,
                                      juce::AudioBuffer<float>& destination, int numDestinationSamples) noexcept
@@ -341,8 +355,8 @@ void BrenvoAudioProcessor::runNetwork (bool useSteps) noexcept
             modelBuffer.setSample (c, o, gru.gru_output (0, c));
     }
 
-    // A non-finite input from the host would otherwise stay in the recurrent
-    // state for ever and silence every later block.
+    // Last line of defence: a non-finite state would otherwise persist and
+    // silence every later block.
     if (! gru.hidden_state.allFinite())
         gru.hidden_state.setZero();
 }
@@ -424,24 +438,39 @@ void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInByte
     if (xml == nullptr || ! xml->hasTagName (valueTreeState.state.getType()))
         return;
 
-    sanitiseRestoredValues (*xml);
+    completeRestoredState (*xml);
     valueTreeState.replaceState (juce::ValueTree::fromXml (*xml));
 }
 
-void BrenvoAudioProcessor::sanitiseRestoredValues (juce::XmlElement& state) const
+void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
 {
-    // A value that reads as NaN or infinity would pass the parameters' clamping
-    // and poison the gains: such a parameter keeps its current value instead.
+    juce::StringArray missing;
+    for (auto* parameter : getParameters())
+        if (auto* ranged = dynamic_cast<juce::RangedAudioParameter*> (parameter))
+            missing.add (ranged->getParameterID());
+
     for (auto* child : state.getChildWithTagNameIterator ("PARAM"))
     {
         const auto id = child->getStringAttribute ("id");
-        auto* parameter = valueTreeState.getParameter (id);
-        if (parameter == nullptr || ! child->hasAttribute ("value"))
+        auto* value = valueTreeState.getRawParameterValue (id);
+        if (value == nullptr)
             continue;
+        missing.removeString (id);
 
-        const auto value = child->getStringAttribute ("value").getFloatValue();
-        if (! std::isfinite (value))
-            child->setAttribute ("value", static_cast<double> (valueTreeState.getRawParameterValue (id)->load()));
+        // A value that reads as NaN or infinity would pass the parameters'
+        // clamping and poison the gains: such a parameter keeps its value.
+        if (child->hasAttribute ("value") && ! std::isfinite (child->getStringAttribute ("value").getFloatValue()))
+            child->setAttribute ("value", static_cast<double> (value->load()));
+    }
+
+    // The store would reset a parameter the block does not mention to its
+    // default; a partial state should leave it as it is.
+    missing.sort (false);
+    for (const auto& id : missing)
+    {
+        auto* child = state.createNewChildElement ("PARAM");
+        child->setAttribute ("id", id);
+        child->setAttribute ("value", static_cast<double> (valueTreeState.getRawParameterValue (id)->load()));
     }
 }
 

@@ -137,7 +137,8 @@ private:
                    const juce::AudioBuffer<float>& source, int numSourceSamples,
                    juce::AudioBuffer<float>& destination, int numDestinationSamples) noexcept;
     void runNetwork (bool useSteps) noexcept;
-    void sanitiseRestoredValues (juce::XmlElement& state) const;
+    void completeRestoredState (juce::XmlElement& state) const;
+    void replaceNonFiniteSamples (juce::AudioBuffer<float>& buffer, int numSamples) noexcept;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (BrenvoAudioProcessor)
 };

@@ -1,0 +1,144 @@
+/*
+    Saved state: the block layout, round trips and malformed blocks.
+*/
+#include "ProcessorFixture.h"
+
+namespace
+{
+juce::MemoryBlock stateOf (BrenvoAudioProcessor& p)
+{
+    juce::MemoryBlock block;
+    p.getStateInformation (block);
+    return block;
+}
+
+juce::MemoryBlock blockWithXml (const juce::String& xml)
+{
+    juce::MemoryBlock block;
+    juce::AudioProcessor::copyXmlToBinary (*juce::parseXML (xml), block);
+    return block;
+}
+
+void restore (BrenvoAudioProcessor& p, const juce::MemoryBlock& block)
+{
+    p.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
+}
+
+const char* const allIds[] = { "Input Gain", "Output Gain", "Width", "Width EQ", "Width EQ Switch", "IO Link Switch", "Bypass" };
+} // namespace
+
+TEST (State, NewInstanceBlockHasTheStoredLayout)
+{
+    BrenvoAudioProcessor p;
+    const auto block = stateOf (p);
+    const auto* bytes = static_cast<const unsigned char*> (block.getData());
+    ASSERT_GT (block.getSize(), 9u);
+    EXPECT_EQ (bytes[0], 0x56);
+    EXPECT_EQ (bytes[1], 0x43);
+    EXPECT_EQ (bytes[2], 0x32);
+    EXPECT_EQ (bytes[3], 0x21);
+    EXPECT_EQ (juce::ByteOrder::littleEndianInt (bytes + 4), block.getSize() - 9);
+    EXPECT_EQ (bytes[block.getSize() - 1], 0);
+
+    const juce::String text (juce::CharPointer_UTF8 (reinterpret_cast<const char*> (bytes + 8)));
+    EXPECT_TRUE (text.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?> <APVT>"));
+    EXPECT_FALSE (text.containsChar ('\n'));
+    EXPECT_TRUE (text.contains ("<PARAM id=\"Bypass\" value=\"0.0\"/><PARAM id=\"IO Link Switch\" value=\"0.0\"/>"
+                                "<PARAM id=\"Input Gain\" value=\"0.0\"/><PARAM id=\"Output Gain\" value=\"0.0\"/>"
+                                "<PARAM id=\"Width\" value=\"0.0\"/><PARAM id=\"Width EQ\" value=\"3.0\"/>"
+                                "<PARAM id=\"Width EQ Switch\" value=\"1.0\"/></APVT>"))
+        << text;
+}
+
+TEST (State, RoundTripsEveryParameter)
+{
+    BrenvoAudioProcessor p;
+    const float values[] = { -7.25f, 12.5f, -3.4f, 1.7f, 0.0f, 1.0f, 1.0f };
+    for (int i = 0; i < 7; ++i)
+        setParameter (p, allIds[i], values[i]);
+    const auto saved = stateOf (p);
+
+    for (int i = 0; i < 7; ++i)
+        setParameter (p, allIds[i], i == 3 ? 4.0f : 0.0f);
+    restore (p, saved);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_NEAR (parameterValue (p, allIds[i]), values[i], 1e-5f) << allIds[i];
+}
+
+TEST (State, RestoresPartialAndClampsOutOfRange)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Output Gain", 4.0f);
+    restore (p, blockWithXml ("<apvt><PARAM id=\"Width\" value=\"9.5\"/><PARAM id=\"Input Gain\" value=\"30\"/>"
+                              "<PARAM id=\"Unknown\" value=\"1\"/></apvt>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 9.5f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Input Gain"), 20.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Output Gain"), 4.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width EQ"), 3.0f);
+}
+
+TEST (State, IgnoresMalformedBlocks)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    const auto good = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
+
+    std::vector<juce::MemoryBlock> bad;
+    bad.push_back (juce::MemoryBlock (good.getData(), 8));                     // too short
+    bad.push_back (blockWithXml ("<OTHER><PARAM id=\"Width\" value=\"-2\"/></OTHER>")); // wrong root
+    auto wrongMagic = good;
+    static_cast<char*> (wrongMagic.getData())[0] = 'X';
+    bad.push_back (wrongMagic);
+    auto zeroLength = good;
+    juce::ByteOrder::littleEndianInt (zeroLength.getData());
+    std::memset (static_cast<char*> (zeroLength.getData()) + 4, 0, 4);
+    bad.push_back (zeroLength);
+    auto negativeLength = good;
+    std::memset (static_cast<char*> (negativeLength.getData()) + 4, 0xFF, 4);
+    bad.push_back (negativeLength);
+    auto notXml = good;
+    std::memset (static_cast<char*> (notXml.getData()) + 8, '#', notXml.getSize() - 9);
+    bad.push_back (notXml);
+
+    for (const auto& block : bad)
+    {
+        restore (p, block);
+        EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    }
+    p.setStateInformation (nullptr, 0);
+    restore (p, good);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), -2.0f);
+}
+
+TEST (State, NonFiniteValueLeavesTheParameterAlone)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Input Gain", -6.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Input Gain\" value=\"nan\"/><PARAM id=\"Output Gain\" value=\"inf\"/>"
+                              "<PARAM id=\"Width\" value=\"4\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Input Gain"), -6.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Output Gain"), 0.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 4.0f);
+
+    const auto out = processNoise (p, 128, 3);
+    EXPECT_TRUE (allFinite (out));
+}
+
+TEST (BusLayouts, AcceptOnlyMatchingMonoOrStereo)
+{
+    BrenvoAudioProcessor p;
+    using Set = juce::AudioChannelSet;
+    auto accepts = [&] (const Set& in, const Set& out)
+    {
+        juce::AudioProcessor::BusesLayout layout;
+        layout.inputBuses.add (in);
+        layout.outputBuses.add (out);
+        return p.checkBusesLayoutSupported (layout);
+    };
+    EXPECT_TRUE (accepts (Set::mono(), Set::mono()));
+    EXPECT_TRUE (accepts (Set::stereo(), Set::stereo()));
+    EXPECT_FALSE (accepts (Set::stereo(), Set::mono()));
+    EXPECT_FALSE (accepts (Set::mono(), Set::stereo()));
+    EXPECT_FALSE (accepts (Set::disabled(), Set::stereo()));
+    EXPECT_FALSE (accepts (Set::create5point1(), Set::create5point1()));
+}
