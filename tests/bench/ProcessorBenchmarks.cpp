@@ -1,0 +1,156 @@
+/*
+    Speed of the widening chain: the whole processBlock per host rate as a
+    real-time factor (seconds of audio per CPU second), each stage's cost per
+    second of audio, and one recurrent step.
+*/
+#include "PluginProcessor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace
+{
+constexpr int hostBlock = 512;
+
+juce::AudioBuffer<float> noiseBlock (int channels, int samples)
+{
+    juce::AudioBuffer<float> buffer (channels, samples);
+    std::mt19937 rng (1);
+    std::uniform_real_distribution<float> dist (-0.5f, 0.5f);
+    for (int c = 0; c < channels; ++c)
+        for (int i = 0; i < samples; ++i)
+            buffer.setSample (c, i, dist (rng));
+    return buffer;
+}
+
+/** A processor prepared for a host rate, with one block already processed. */
+struct PreparedProcessor
+{
+    juce::ScopedJuceInitialiser_GUI runtime;
+    BrenvoAudioProcessor processor;
+    juce::AudioBuffer<float> input = noiseBlock (2, hostBlock);
+    juce::AudioBuffer<float> buffer { 2, hostBlock };
+    juce::MidiBuffer midi;
+
+    explicit PreparedProcessor (double rate)
+    {
+        processor.prepareToPlay (rate, hostBlock);
+        buffer.makeCopyOf (input);
+        processor.processBlock (buffer, midi);
+    }
+};
+
+/** Reports the cost of one host block's worth of a stage per second of audio. */
+void reportPerAudioSecond (benchmark::State& state, double rate)
+{
+    const double blocks = static_cast<double> (state.iterations());
+    state.counters["audio_s_per_cpu_s"] = benchmark::Counter (blocks * hostBlock / rate, benchmark::Counter::kIsRate);
+}
+
+double rateOf (const benchmark::State& state) { return static_cast<double> (state.range (0)); }
+
+void BM_ProcessBlock (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    for (auto _ : state)
+    {
+        p.buffer.makeCopyOf (p.input, true);
+        p.processor.processBlock (p.buffer, p.midi);
+        benchmark::DoNotOptimize (p.buffer.getReadPointer (0));
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StageConvolution (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
+    for (auto _ : state)
+        p.processor.inputConvolution.process (juce::dsp::ProcessContextReplacing<float> (block));
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StageLowPass (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
+    for (auto _ : state)
+        p.processor.lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StageResamplers (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    auto& proc = p.processor;
+    const int M = proc.modelBlockSize;
+    for (auto _ : state)
+        for (int c = 0; c < 2; ++c)
+        {
+            proc.upsamplers[(size_t) c].process (double (hostBlock) / M, p.input.getReadPointer (c), proc.modelBuffer.getWritePointer (c), M, hostBlock, 0);
+            proc.downsamplers[(size_t) c].process (double (M) / hostBlock, proc.modelBuffer.getReadPointer (c), p.buffer.getWritePointer (c), hostBlock, M, 0);
+        }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StageNetwork (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    auto& proc = p.processor;
+    auto& gru = proc.useModel192k ? proc.gru192k : proc.gru96k;
+    auto& net = proc.useModel192k ? proc.subnet192k : proc.subnet96k;
+    for (auto _ : state)
+        for (int o = 0; o < gru.blockLength; ++o)
+        {
+            gru.gru_input (0, 0) = proc.modelBuffer.getSample (0, o);
+            gru.gru_input (0, 1) = proc.modelBuffer.getSample (1, o);
+            gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh);
+            proc.modelBuffer.setSample (0, o, gru.gru_output (0, 0));
+        }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StageMeters (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    for (auto _ : state)
+    {
+        p.processor.GetTruePeak (p.buffer, 0);
+        p.processor.GetTruePeak (p.buffer, 1);
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_ForwardCell (benchmark::State& state)
+{
+    PreparedProcessor p (48000.0);
+    auto& gru = p.processor.gru96k;
+    auto& net = p.processor.subnet96k;
+    float x = 0.1f;
+    for (auto _ : state)
+    {
+        gru.gru_input (0, 0) = x;
+        gru.gru_input (0, 1) = -x;
+        gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh);
+        x = 0.5f * gru.gru_output (0, 0) + 0.01f;
+    }
+    benchmark::DoNotOptimize (x);
+}
+
+void hostRates (benchmark::internal::Benchmark* b)
+{
+    for (int rate : { 44100, 48000, 88200, 96000, 192000 })
+        b->Arg (rate);
+}
+} // namespace
+
+BENCHMARK (BM_ProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StageConvolution)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StageResamplers)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StageNetwork)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StageMeters)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_ForwardCell);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,15 @@
+/*
+    The default input of the renderer: a few seconds of partly correlated pink
+    noise under a chord of tones panned across the image, generated in code.
+*/
+#pragma once
+
+#include <juce_audio_basics/juce_audio_basics.h>
+
+namespace render
+{
+
+/** Stereo test signal of `seconds` at `sampleRate`, deterministic, peaking near -6 dBFS. */
+juce::AudioBuffer<float> makeDefaultInput (double sampleRate, double seconds = 4.0);
+
+} // namespace render
