@@ -167,6 +167,11 @@ struct RateAndBlock
     int block;
 };
 
+std::ostream& operator<< (std::ostream& out, const RateAndBlock& c)
+{
+    return out << c.rate << " Hz, " << c.block << " samples";
+}
+
 class EveryRateAndBlock : public ::testing::TestWithParam<RateAndBlock>
 {
 };

@@ -50,6 +50,11 @@ struct RateCase
     int modelBlockSize;
 };
 
+std::ostream& operator<< (std::ostream& out, const RateCase& c)
+{
+    return out << c.hostRate << " Hz, " << c.blockSize << " samples";
+}
+
 class Preparation : public ::testing::TestWithParam<RateCase>
 {
 };

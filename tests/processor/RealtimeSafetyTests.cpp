@@ -97,6 +97,11 @@ struct RealtimeCase
     int channels;
 };
 
+std::ostream& operator<< (std::ostream& out, const RealtimeCase& c)
+{
+    return out << c.rate << " Hz, " << c.block << " samples, " << c.channels << " channels";
+}
+
 class RealtimeSafety : public ::testing::TestWithParam<RealtimeCase>
 {
 };
