@@ -3,6 +3,7 @@
     length, the per-block signal chain, true-peak metering and saved state.
 */
 #include "PluginProcessor.h"
+#include "PluginEditor.h"
 
 #include "BinaryData.h"
 
@@ -407,8 +408,8 @@ bool BrenvoAudioProcessor::acceptsMidi() const { return false; }
 bool BrenvoAudioProcessor::producesMidi() const { return false; }
 bool BrenvoAudioProcessor::isMidiEffect() const { return false; }
 
-juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor() { return nullptr; }
-bool BrenvoAudioProcessor::hasEditor() const { return false; }
+juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor() { return new BrenvoAudioProcessorEditor (*this, valueTreeState); }
+bool BrenvoAudioProcessor::hasEditor() const { return true; }
 
 int BrenvoAudioProcessor::getNumPrograms() { return 1; }
 int BrenvoAudioProcessor::getCurrentProgram() { return 0; }
