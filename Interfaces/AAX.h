@@ -23,8 +23,7 @@ typedef int32_t AAX_CTargetPlatform;
 
 // The port of a context member: its offset counted in pointer-sized slots, because every
 // field of an algorithm context is one pointer wide.
-#define AAX_FIELD_INDEX(aContextType, aMember) \
-    static_cast<AAX_CFieldIndex> (offsetof (aContextType, aMember) / sizeof (void*))
+#define AAX_FIELD_INDEX(aContextType, aMember) static_cast<AAX_CFieldIndex> (offsetof (aContextType, aMember) / sizeof (void*))
 
 struct AAX_Point
 {

@@ -8,4 +8,4 @@
 
 typedef void (AAX_CALLBACK* AAX_CProcessProc) (void* const inInstancesBegin[], const void* inInstancesEnd);
 typedef int32_t (AAX_CALLBACK* AAX_CInstanceInitProc) (const void* inInstanceContext, AAX_EComponentInstanceInitAction inAction);
-typedef int32_t (AAX_CALLBACK* AAX_CBackgroundProc) ();
+typedef int32_t (AAX_CALLBACK* AAX_CBackgroundProc)();

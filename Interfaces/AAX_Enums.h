@@ -7,11 +7,10 @@
 #include "AAX.h"
 
 // A stem format packs its index in the upper 16 bits and its channel count in the lower 16.
-#define AAX_STEM_FORMAT(aIndex, aChannelCount) \
+#define AAX_STEM_FORMAT(aIndex, aChannelCount)                                                                                   \
     static_cast<int32_t> ((static_cast<uint32_t> (aIndex) << 16) | (static_cast<uint32_t> (aChannelCount) & 0xFFFFu))
 // Signed, so the "none" and "any" formats have negative indices and sort before real layouts.
-#define AAX_STEM_FORMAT_INDEX(aStemFormat) \
-    static_cast<int16_t> ((static_cast<uint32_t> (aStemFormat) >> 16) & 0xFFFFu)
+#define AAX_STEM_FORMAT_INDEX(aStemFormat) static_cast<int16_t> ((static_cast<uint32_t> (aStemFormat) >> 16) & 0xFFFFu)
 #define AAX_STEM_FORMAT_CHANNEL_COUNT(aStemFormat) static_cast<uint16_t> (static_cast<uint32_t> (aStemFormat) & 0xFFFFu)
 
 enum AAX_EStemFormat : int32_t

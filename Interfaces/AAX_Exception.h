@@ -32,8 +32,7 @@ public:
     const std::string& Description() const { return mDescription; }
 
     // The description, then " func:" and " line:" with their texts when those are not empty.
-    static std::string CreateWhat (const std::string& description, const std::string& functionText,
-                                   const std::string& lineText);
+    static std::string CreateWhat (const std::string& description, const std::string& functionText, const std::string& lineText);
 
 private:
     std::string mDescription;

@@ -11,10 +11,10 @@ class AAX_IACFCollection : public IACFDefinition
 {
 public:
     virtual AAX_Result AddEffect (const char* effectID, IACFUnknown* effectDescriptor) = 0; // entry 7
-    virtual AAX_Result SetManufacturerName (const char* name) = 0;                         // entry 8
-    virtual AAX_Result AddPackageName (const char* name) = 0;                              // entry 9
-    virtual AAX_Result SetPackageVersion (uint32_t version) = 0;                           // entry 10
-    virtual AAX_Result SetProperties (IACFUnknown* propertyMap) = 0;                       // entry 11
+    virtual AAX_Result SetManufacturerName (const char* name) = 0;                          // entry 8
+    virtual AAX_Result AddPackageName (const char* name) = 0;                               // entry 9
+    virtual AAX_Result SetPackageVersion (uint32_t version) = 0;                            // entry 10
+    virtual AAX_Result SetProperties (IACFUnknown* propertyMap) = 0;                        // entry 11
 
 protected:
     ~AAX_IACFCollection() = default;

@@ -11,7 +11,7 @@ class AAX_IACFHostServices : public IACFUnknown
 {
 public:
     virtual AAX_Result Assert (const char* file, int32_t line, const char* note) = 0; // entry 3
-    virtual AAX_Result Trace (int32_t priority, const char* message) = 0;            // entry 4
+    virtual AAX_Result Trace (int32_t priority, const char* message) = 0;             // entry 4
 
 protected:
     ~AAX_IACFHostServices() = default;

@@ -10,8 +10,8 @@ class AAX_IACFPropertyMap : public IACFUnknown
 {
 public:
     virtual AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) = 0; // entry 3
-    virtual AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) = 0;      // entry 4
-    virtual AAX_Result RemoveProperty (AAX_EProperty property) = 0;                             // entry 5
+    virtual AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) = 0;       // entry 4
+    virtual AAX_Result RemoveProperty (AAX_EProperty property) = 0;                              // entry 5
 
 protected:
     ~AAX_IACFPropertyMap() = default;

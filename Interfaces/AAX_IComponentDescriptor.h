@@ -51,10 +51,11 @@ public:
     // Typed form for a context structure Ctx; the procedure sees its own context type while the
     // host stores plain pointers.
     template <typename Ctx>
-    AAX_Result AddProcessProc_Native (void(AAX_CALLBACK* processProc) (Ctx* const inInstancesBegin[], const void* inInstancesEnd),
-                                      AAX_IPropertyMap* properties = nullptr,
-                                      int32_t(AAX_CALLBACK* instanceInitProc) (const Ctx*, AAX_EComponentInstanceInitAction) = nullptr,
-                                      AAX_CBackgroundProc backgroundProc = nullptr, AAX_CSelector* outProcID = nullptr)
+    AAX_Result
+    AddProcessProc_Native (void (AAX_CALLBACK* processProc) (Ctx* const inInstancesBegin[], const void* inInstancesEnd),
+                           AAX_IPropertyMap* properties = nullptr,
+                           int32_t (AAX_CALLBACK* instanceInitProc) (const Ctx*, AAX_EComponentInstanceInitAction) = nullptr,
+                           AAX_CBackgroundProc backgroundProc = nullptr, AAX_CSelector* outProcID = nullptr)
     {
         return AddProcessProc_Native (reinterpret_cast<AAX_CProcessProc> (processProc), properties,
                                       reinterpret_cast<AAX_CInstanceInitProc> (instanceInitProc), backgroundProc, outProcID);

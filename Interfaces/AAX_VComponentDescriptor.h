@@ -52,8 +52,7 @@ public:
     AAX_Result AddProcessProc_TI (const char* dllFileName, const char* processProcSymbol, AAX_IPropertyMap* properties,
                                   const char* instanceInitProcSymbol, const char* backgroundProcSymbol,
                                   AAX_CSelector* outProcID) override;
-    AAX_Result AddProcessProc (AAX_IPropertyMap* properties, AAX_CSelector* procIDs = nullptr,
-                               int32_t procIDsSize = 0) override;
+    AAX_Result AddProcessProc (AAX_IPropertyMap* properties, AAX_CSelector* procIDs = nullptr, int32_t procIDsSize = 0) override;
 
     // The host object this descriptor stands for (its first version; null when there is none).
     IACFUnknown* GetIUnknown() const { return mComponentDescriptorV1.Get(); }

@@ -17,5 +17,5 @@
 #define AAX_SDK_2p3p1_REVISION AAX_SDK_CURRENT_REVISION
 
 // The 64-bit value handed to the host: the version in the high half, the revision in the low.
-#define AAX_SDK_VERSION_AND_REVISION \
+#define AAX_SDK_VERSION_AND_REVISION                                                                                             \
     ((static_cast<uint64_t> (AAX_SDK_VERSION) << 32) | static_cast<uint64_t> (AAX_SDK_CURRENT_REVISION))

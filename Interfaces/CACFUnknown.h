@@ -59,10 +59,16 @@ private:
 
 // Implements the three IACFUnknown entries of a host-facing interface by forwarding them to the
 // object's CACFUnknown part, for classes deriving from one IACFUnknown interface and CACFUnknown.
-#define ACF_DECLARE_STANDARD_UNKNOWN()                                                              \
-    acfResult QueryInterface (const acfIID& iid, void** ppOut) override                            \
-    {                                                                                               \
-        return GetOuterUnknown()->QueryInterface (iid, ppOut);                                      \
-    }                                                                                               \
-    acfUInt32 AddRef() override { return GetOuterUnknown()->AddRef(); }                             \
-    acfUInt32 Release() override { return GetOuterUnknown()->Release(); }
+#define ACF_DECLARE_STANDARD_UNKNOWN()                                                                                           \
+    acfResult QueryInterface (const acfIID& iid, void** ppOut) override                                                          \
+    {                                                                                                                            \
+        return GetOuterUnknown()->QueryInterface (iid, ppOut);                                                                   \
+    }                                                                                                                            \
+    acfUInt32 AddRef() override                                                                                                  \
+    {                                                                                                                            \
+        return GetOuterUnknown()->AddRef();                                                                                      \
+    }                                                                                                                            \
+    acfUInt32 Release() override                                                                                                 \
+    {                                                                                                                            \
+        return GetOuterUnknown()->Release();                                                                                     \
+    }

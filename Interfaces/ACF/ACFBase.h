@@ -33,7 +33,7 @@ inline bool operator== (const _acfUID& a, const _acfUID& b) noexcept
 
 inline bool operator!= (const _acfUID& a, const _acfUID& b) noexcept
 {
-    return ! (a == b);
+    return !(a == b);
 }
 
 // Results of the interface plumbing (queries, factories, entry points).

@@ -7,7 +7,8 @@
 #include "IACFDefinition.h"
 
 typedef acfResult (*ACFRegisterPluginProc) (IACFUnknown* host, IACFPluginDefinition** outPluginDefinition);
-typedef acfResult (*ACFRegisterComponentProc) (IACFUnknown* host, acfUInt32 index, IACFComponentDefinition** outComponentDefinition);
+typedef acfResult (*ACFRegisterComponentProc) (IACFUnknown* host, acfUInt32 index,
+                                               IACFComponentDefinition** outComponentDefinition);
 typedef acfResult (*ACFGetClassFactoryProc) (IACFUnknown* host, const acfUID& componentID, const acfIID& iid, void** outFactory);
 typedef acfResult (*ACFCanUnloadNowProc) (IACFUnknown* host);
 typedef acfResult (*ACFStartupProc) (IACFUnknown* host);

@@ -8,8 +8,7 @@
 
 #include <utility>
 
-template <typename T>
-class ACFPtr
+template <typename T> class ACFPtr
 {
 public:
     ACFPtr() noexcept = default;
@@ -75,8 +74,7 @@ private:
 };
 
 // Queries unknown for iid into target; a null unknown is never called and leaves target null.
-template <typename T>
-acfResult ACFQuery (IACFUnknown* unknown, const acfIID& iid, ACFPtr<T>& target)
+template <typename T> acfResult ACFQuery (IACFUnknown* unknown, const acfIID& iid, ACFPtr<T>& target)
 {
     if (unknown == nullptr)
     {

@@ -11,10 +11,10 @@ class IACFDefinition : public IACFUnknown
 {
 public:
     virtual acfResult DefineAttribute (const acfUID& attributeID, const acfUID& typeID, const void* data,
-                                       acfUInt32 dataSize) = 0;                                             // entry 3
+                                       acfUInt32 dataSize) = 0;                                              // entry 3
     virtual acfResult GetAttributeInfo (const acfUID& attributeID, acfUID* typeID, acfUInt32* dataSize) = 0; // entry 4
     virtual acfResult CopyAttribute (const acfUID& attributeID, const acfUID& typeID, void* data,
-                                     acfUInt32 dataSize) = 0;                                               // entry 5
+                                     acfUInt32 dataSize) = 0;                                                // entry 5
     virtual acfResult GetAttribute (const acfUID& attributeID, const acfUID& typeID, const void** data) = 0; // entry 6
 
 protected:

@@ -107,7 +107,7 @@ bool AAX_CString::operator== (const AAX_CString& other) const
 
 bool AAX_CString::operator!= (const AAX_CString& other) const
 {
-    return ! (*this == other);
+    return !(*this == other);
 }
 
 bool AAX_CString::operator!= (const char* text) const

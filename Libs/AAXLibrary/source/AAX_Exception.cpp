@@ -20,9 +20,9 @@ std::string AAX::Exception::Any::CreateWhat (const std::string& description, con
                                              const std::string& lineText)
 {
     std::string what = description;
-    if (! functionText.empty())
+    if (!functionText.empty())
         what += " func:" + functionText;
-    if (! lineText.empty())
+    if (!lineText.empty())
         what += " line:" + lineText;
     return what;
 }

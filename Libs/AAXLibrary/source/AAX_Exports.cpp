@@ -7,95 +7,96 @@
 #include "ACF/ACFBase.h"
 
 #if defined(__GNUC__)
-    #define AAX_EXPORT __attribute__ ((visibility ("default")))
+#define AAX_EXPORT __attribute__ ((visibility ("default")))
 #else
-    #define AAX_EXPORT
+#define AAX_EXPORT
 #endif
 
 // No exception may cross into the host: anything that escapes becomes ACF_E_UNEXPECTED.
 extern "C"
 {
-AAX_EXPORT acfResult ACFRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** outPluginDefinition)
-{
-    try
+    AAX_EXPORT acfResult ACFRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** outPluginDefinition)
     {
-        return AAXRegisterPlugin (host, outPluginDefinition);
+        try
+        {
+            return AAXRegisterPlugin (host, outPluginDefinition);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFRegisterComponent (IACFUnknown* host, acfUInt32 index, IACFComponentDefinition** outComponentDefinition)
-{
-    try
+    AAX_EXPORT acfResult ACFRegisterComponent (IACFUnknown* host, acfUInt32 index,
+                                               IACFComponentDefinition** outComponentDefinition)
     {
-        return AAXRegisterComponent (host, index, outComponentDefinition);
+        try
+        {
+            return AAXRegisterComponent (host, index, outComponentDefinition);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFGetClassFactory (IACFUnknown* host, const acfUID& componentID, const acfIID& iid, void** outFactory)
-{
-    try
+    AAX_EXPORT acfResult ACFGetClassFactory (IACFUnknown* host, const acfUID& componentID, const acfIID& iid, void** outFactory)
     {
-        return AAXGetClassFactory (host, componentID, iid, outFactory);
+        try
+        {
+            return AAXGetClassFactory (host, componentID, iid, outFactory);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFCanUnloadNow (IACFUnknown* host)
-{
-    try
+    AAX_EXPORT acfResult ACFCanUnloadNow (IACFUnknown* host)
     {
-        return AAXCanUnloadNow (host);
+        try
+        {
+            return AAXCanUnloadNow (host);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFStartup (IACFUnknown* host)
-{
-    try
+    AAX_EXPORT acfResult ACFStartup (IACFUnknown* host)
     {
-        return AAXStartup (host);
+        try
+        {
+            return AAXStartup (host);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFShutdown (IACFUnknown* host)
-{
-    try
+    AAX_EXPORT acfResult ACFShutdown (IACFUnknown* host)
     {
-        return AAXShutdown (host);
+        try
+        {
+            return AAXShutdown (host);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
-AAX_EXPORT acfResult ACFGetSDKVersion (uint64_t* outVersion)
-{
-    try
+    AAX_EXPORT acfResult ACFGetSDKVersion (uint64_t* outVersion)
     {
-        return AAXGetSDKVersion (outVersion);
+        try
+        {
+            return AAXGetSDKVersion (outVersion);
+        }
+        catch (...)
+        {
+            return ACF_E_UNEXPECTED;
+        }
     }
-    catch (...)
-    {
-        return ACF_E_UNEXPECTED;
-    }
-}
 }

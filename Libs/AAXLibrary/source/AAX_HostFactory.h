@@ -12,9 +12,9 @@ namespace AAX
 {
 enum class EFactoryLookup
 {
-    Found,      // the factory is held
-    Refused,    // no host, or the host refused the query: proxies stay empty
-    NullAnswer  // the query succeeded without an object
+    Found,     // the factory is held
+    Refused,   // no host, or the host refused the query: proxies stay empty
+    NullAnswer // the query succeeded without an object
 };
 
 inline EFactoryLookup AcquireComponentFactory (IACFUnknown* host, ACFPtr<IACFComponentFactory>& factory)

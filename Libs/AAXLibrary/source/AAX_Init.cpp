@@ -36,8 +36,8 @@ AAX_Result AAXRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** outPlugi
         result = GetEffectDescriptions (&collection);
 
         *outPluginDefinition = nullptr;
-        if (collection.GetIUnknown()->QueryInterface (IID_IACFPluginDefinition, reinterpret_cast<void**> (outPluginDefinition))
-            != ACF_OK)
+        if (collection.GetIUnknown()->QueryInterface (IID_IACFPluginDefinition, reinterpret_cast<void**> (outPluginDefinition)) !=
+            ACF_OK)
         {
             *outPluginDefinition = nullptr;
             result = AAX_ERROR_NULL_OBJECT;

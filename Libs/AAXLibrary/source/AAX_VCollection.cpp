@@ -14,13 +14,13 @@ AAX_VCollection::AAX_VCollection (IACFUnknown* hostUnknown)
     ACFPtr<IACFComponentFactory> factory;
     switch (AAX::AcquireComponentFactory (hostUnknown, factory))
     {
-        case AAX::EFactoryLookup::Refused:
-            return;
-        case AAX::EFactoryLookup::NullAnswer:
-            // The members release what they hold as the exception leaves.
-            throw static_cast<int32_t> (ACF_E_POINTER);
-        case AAX::EFactoryLookup::Found:
-            break;
+    case AAX::EFactoryLookup::Refused:
+        return;
+    case AAX::EFactoryLookup::NullAnswer:
+        // The members release what they hold as the exception leaves.
+        throw static_cast<int32_t> (ACF_E_POINTER);
+    case AAX::EFactoryLookup::Found:
+        break;
     }
 
     AAX::CreateHostObject (*factory, AAXCompID_AAXCollection, IID_IAAXCollectionV1, mCollection);
@@ -38,7 +38,7 @@ AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor()
 
 AAX_Result AAX_VCollection::AddEffect (const char* effectID, AAX_IEffectDescriptor* effectDescriptor)
 {
-    if (! mCollection || effectDescriptor == nullptr)
+    if (!mCollection || effectDescriptor == nullptr)
         return AAX_ERROR_NULL_OBJECT;
     const auto* proxy = dynamic_cast<const AAX_VEffectDescriptor*> (effectDescriptor);
     return mCollection->AddEffect (effectID, proxy != nullptr ? proxy->GetIUnknown() : nullptr);

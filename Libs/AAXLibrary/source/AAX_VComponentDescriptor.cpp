@@ -18,7 +18,7 @@ constexpr const char* kAssertSource = "Libs/AAXLibrary/source/AAX_VComponentDesc
 const void* ReadPointerProperty (const AAX_IPropertyMap& properties, AAX_EProperty property)
 {
     const void* value = nullptr;
-    if (! properties.GetPointerProperty (property, &value))
+    if (!properties.GetPointerProperty (property, &value))
         return nullptr;
     return value;
 }
@@ -28,7 +28,7 @@ const void* ReadPointerProperty (const AAX_IPropertyMap& properties, AAX_EProper
 const void* ReadRequiredPointerProperty (const AAX_IPropertyMap& properties, AAX_EProperty property, const char* name)
 {
     const void* value = nullptr;
-    if (! properties.GetPointerProperty (property, &value))
+    if (!properties.GetPointerProperty (property, &value))
     {
         AAX_CHostServices::Trace (AAX_eTracePriorityHost_High,
                                   "AAX_VComponentDescriptor.cpp: ManuallyAddProcessProcs() - no value found for %s", name);
@@ -50,13 +50,13 @@ AAX_VComponentDescriptor::AAX_VComponentDescriptor (IACFUnknown* hostUnknown)
     ACFPtr<IACFComponentFactory> factory;
     switch (AAX::AcquireComponentFactory (hostUnknown, factory))
     {
-        case AAX::EFactoryLookup::Refused:
-            return;
-        case AAX::EFactoryLookup::NullAnswer:
-            // The members release what they hold as the exception leaves.
-            throw static_cast<int32_t> (ACF_E_POINTER);
-        case AAX::EFactoryLookup::Found:
-            break;
+    case AAX::EFactoryLookup::Refused:
+        return;
+    case AAX::EFactoryLookup::NullAnswer:
+        // The members release what they hold as the exception leaves.
+        throw static_cast<int32_t> (ACF_E_POINTER);
+    case AAX::EFactoryLookup::Found:
+        break;
     }
 
     AAX::CreateHostObject (*factory, AAXCompID_AAXComponentDescriptor, IID_IAAXComponentDescriptorV1, mComponentDescriptorV1);
@@ -69,11 +69,10 @@ AAX_VComponentDescriptor::~AAX_VComponentDescriptor() = default;
 
 const std::set<AAX_EProperty>& AAX_VComponentDescriptor::PointerPropertiesUsedByAddProcessProc()
 {
-    static const std::set<AAX_EProperty> properties {
-        AAX_eProperty_NativeProcessProc, AAX_eProperty_NativeInstanceInitProc, AAX_eProperty_NativeBackgroundProc,
-        AAX_eProperty_TIDLLFileName,     AAX_eProperty_TIProcessProc,          AAX_eProperty_TIInstanceInitProc,
-        AAX_eProperty_TIBackgroundProc
-    };
+    static const std::set<AAX_EProperty> properties { AAX_eProperty_NativeProcessProc,    AAX_eProperty_NativeInstanceInitProc,
+                                                      AAX_eProperty_NativeBackgroundProc, AAX_eProperty_TIDLLFileName,
+                                                      AAX_eProperty_TIProcessProc,        AAX_eProperty_TIInstanceInitProc,
+                                                      AAX_eProperty_TIBackgroundProc };
     return properties;
 }
 
@@ -148,8 +147,7 @@ AAX_Result AAX_VComponentDescriptor::AddDmaInstance (AAX_CFieldIndex fieldIndex,
 
 AAX_Result AAX_VComponentDescriptor::AddMeters (AAX_CFieldIndex fieldIndex, const AAX_CTypeID* meterIDs, uint32_t meterCount)
 {
-    return mComponentDescriptorV1 ? mComponentDescriptorV1->AddMeters (fieldIndex, meterIDs, meterCount)
-                                  : AAX_ERROR_NULL_OBJECT;
+    return mComponentDescriptorV1 ? mComponentDescriptorV1->AddMeters (fieldIndex, meterIDs, meterCount) : AAX_ERROR_NULL_OBJECT;
 }
 
 AAX_Result AAX_VComponentDescriptor::AddMIDINode (AAX_CFieldIndex fieldIndex, AAX_EMIDINodeType nodeType, const char* nodeName,
@@ -191,7 +189,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc pro
                                                             AAX_CInstanceInitProc instanceInitProc,
                                                             AAX_CBackgroundProc backgroundProc, AAX_CSelector* outProcID)
 {
-    if (! mComponentDescriptorV1)
+    if (!mComponentDescriptorV1)
         return AAX_ERROR_NULL_OBJECT;
     return mComponentDescriptorV1->AddProcessProc_Native (processProc, AAX_HostObjectOf (properties), instanceInitProc,
                                                           backgroundProc, outProcID);
@@ -201,7 +199,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_TI (const char* dllFileName,
                                                         AAX_IPropertyMap* properties, const char* instanceInitProcSymbol,
                                                         const char* backgroundProcSymbol, AAX_CSelector* outProcID)
 {
-    if (! mComponentDescriptorV1)
+    if (!mComponentDescriptorV1)
         return AAX_ERROR_NULL_OBJECT;
     return mComponentDescriptorV1->AddProcessProc_TI (dllFileName, processProcSymbol, AAX_HostObjectOf (properties),
                                                       instanceInitProcSymbol, backgroundProcSymbol, outProcID);
@@ -218,7 +216,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc (AAX_IPropertyMap* propertie
         return mComponentDescriptorV3->AddProcessProc (AAX_HostObjectOf (properties), procIDs, procIDsSize);
     }
 
-    if (properties == nullptr || ! mComponentDescriptorV1)
+    if (properties == nullptr || !mComponentDescriptorV1)
         return AAX_ERROR_NULL_OBJECT;
 
     std::vector<AAX_CSelector> registered;
@@ -246,8 +244,8 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc (AAX_IPropertyMap* propertie
 
 AAX_Result AAX_VComponentDescriptor::RegisterNativeProcessProc (AAX_IPropertyMap& properties, std::vector<AAX_CSelector>& procIDs)
 {
-    const void* processProc = ReadRequiredPointerProperty (properties, AAX_eProperty_NativeProcessProc,
-                                                           "AAX_eProperty_NativeProcessProc");
+    const void* processProc =
+        ReadRequiredPointerProperty (properties, AAX_eProperty_NativeProcessProc, "AAX_eProperty_NativeProcessProc");
     const void* instanceInitProc = ReadPointerProperty (properties, AAX_eProperty_NativeInstanceInitProc);
     const void* backgroundProc = ReadPointerProperty (properties, AAX_eProperty_NativeBackgroundProc);
 
@@ -273,10 +271,10 @@ AAX_Result AAX_VComponentDescriptor::RegisterNativeProcessProc (AAX_IPropertyMap
 
     // The map stores untyped pointers; they were stored from procedures of exactly these types.
     AAX_CSelector procID = 0;
-    const AAX_Result result = AddProcessProc_Native (reinterpret_cast<AAX_CProcessProc> (const_cast<void*> (processProc)), mapToPass,
-                                                     reinterpret_cast<AAX_CInstanceInitProc> (const_cast<void*> (instanceInitProc)),
-                                                     reinterpret_cast<AAX_CBackgroundProc> (const_cast<void*> (backgroundProc)),
-                                                     &procID);
+    const AAX_Result result =
+        AddProcessProc_Native (reinterpret_cast<AAX_CProcessProc> (const_cast<void*> (processProc)), mapToPass,
+                               reinterpret_cast<AAX_CInstanceInitProc> (const_cast<void*> (instanceInitProc)),
+                               reinterpret_cast<AAX_CBackgroundProc> (const_cast<void*> (backgroundProc)), &procID);
     if (result == AAX_SUCCESS)
         procIDs.push_back (procID);
     return result;
@@ -292,7 +290,8 @@ AAX_Result AAX_VComponentDescriptor::RegisterTIProcessProc (AAX_IPropertyMap& pr
     const auto* backgroundProc = static_cast<const char*> (ReadPointerProperty (properties, AAX_eProperty_TIBackgroundProc));
 
     AAX_CSelector procID = 0;
-    const AAX_Result result = AddProcessProc_TI (dllFileName, processProc, &properties, instanceInitProc, backgroundProc, &procID);
+    const AAX_Result result =
+        AddProcessProc_TI (dllFileName, processProc, &properties, instanceInitProc, backgroundProc, &procID);
     if (result == AAX_SUCCESS)
         procIDs.push_back (procID);
     return result;

@@ -20,7 +20,7 @@ AAX_VDescriptionHost::~AAX_VDescriptionHost() = default;
 
 const AAX_IFeatureInfo* AAX_VDescriptionHost::AcquireFeatureProperties (const AAX_Feature_UID& feature) const
 {
-    if (! mDescriptionHost)
+    if (!mDescriptionHost)
         return nullptr;
 
     ACFPtr<IACFUnknown> answer;
@@ -30,7 +30,7 @@ const AAX_IFeatureInfo* AAX_VDescriptionHost::AcquireFeatureProperties (const AA
         answer.Detach();
         return nullptr;
     }
-    if (! answer)
+    if (!answer)
         return nullptr;
 
     // The proxy takes its own reference; ours goes when answer leaves scope.

@@ -13,13 +13,13 @@ AAX_VEffectDescriptor::AAX_VEffectDescriptor (IACFUnknown* hostUnknown)
     ACFPtr<IACFComponentFactory> factory;
     switch (AAX::AcquireComponentFactory (hostUnknown, factory))
     {
-        case AAX::EFactoryLookup::Refused:
-            return;
-        case AAX::EFactoryLookup::NullAnswer:
-            // The members release what they hold as the exception leaves.
-            throw static_cast<int32_t> (ACF_E_POINTER);
-        case AAX::EFactoryLookup::Found:
-            break;
+    case AAX::EFactoryLookup::Refused:
+        return;
+    case AAX::EFactoryLookup::NullAnswer:
+        // The members release what they hold as the exception leaves.
+        throw static_cast<int32_t> (ACF_E_POINTER);
+    case AAX::EFactoryLookup::Found:
+        break;
     }
 
     AAX::CreateHostObject (*factory, AAXCompID_AAXEffectDescriptor, IID_IAAXEffectDescriptorV1, mEffectDescriptorV1);
@@ -37,7 +37,7 @@ AAX_IComponentDescriptor* AAX_VEffectDescriptor::NewComponentDescriptor()
 
 AAX_Result AAX_VEffectDescriptor::AddComponent (AAX_IComponentDescriptor* componentDescriptor)
 {
-    if (! mEffectDescriptorV1)
+    if (!mEffectDescriptorV1)
         return AAX_ERROR_NULL_OBJECT;
     const auto* proxy = dynamic_cast<const AAX_VComponentDescriptor*> (componentDescriptor);
     return mEffectDescriptorV1->AddComponent (proxy != nullptr ? proxy->GetIUnknown() : nullptr);
@@ -55,8 +55,7 @@ AAX_Result AAX_VEffectDescriptor::AddCategory (uint32_t category)
 
 AAX_Result AAX_VEffectDescriptor::AddCategoryBypassParameter (uint32_t category, AAX_CParamID parameterID)
 {
-    return mEffectDescriptorV1 ? mEffectDescriptorV1->AddCategoryBypassParameter (category, parameterID)
-                               : AAX_ERROR_NULL_OBJECT;
+    return mEffectDescriptorV1 ? mEffectDescriptorV1->AddCategoryBypassParameter (category, parameterID) : AAX_ERROR_NULL_OBJECT;
 }
 
 AAX_Result AAX_VEffectDescriptor::AddProcPtr (void* procPtr, AAX_CProcPtrID procID)

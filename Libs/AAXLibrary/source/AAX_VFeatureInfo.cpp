@@ -15,14 +15,14 @@ AAX_VFeatureInfo::~AAX_VFeatureInfo() = default;
 
 AAX_Result AAX_VFeatureInfo::SupportLevel (AAX_ESupportLevel& outSupportLevel) const
 {
-    if (! mFeatureInfo)
+    if (!mFeatureInfo)
         return AAX_ERROR_NULL_OBJECT;
     return mFeatureInfo->SupportLevel (outSupportLevel);
 }
 
 const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const
 {
-    if (! mFeatureInfo)
+    if (!mFeatureInfo)
         return nullptr;
 
     ACFPtr<IACFUnknown> answer;
@@ -31,7 +31,7 @@ const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const
         answer.Detach();
         return nullptr;
     }
-    if (! answer)
+    if (!answer)
         return nullptr;
 
     // The map takes references of its own; the host's reference goes with answer.

@@ -13,12 +13,12 @@ AAX_VHostServices::AAX_VHostServices (IACFUnknown* host)
     ACFPtr<IACFComponentFactory> factory;
     switch (AAX::AcquireComponentFactory (host, factory))
     {
-        case AAX::EFactoryLookup::Refused:
-            return;
-        case AAX::EFactoryLookup::NullAnswer:
-            throw static_cast<int32_t> (ACF_E_POINTER);
-        case AAX::EFactoryLookup::Found:
-            break;
+    case AAX::EFactoryLookup::Refused:
+        return;
+    case AAX::EFactoryLookup::NullAnswer:
+        throw static_cast<int32_t> (ACF_E_POINTER);
+    case AAX::EFactoryLookup::Found:
+        break;
     }
 
     AAX::CreateHostObject (*factory, AAXCompID_HostServices, IID_IAAXHostServicesV1, mHostServicesV1);
@@ -31,21 +31,21 @@ AAX_VHostServices::~AAX_VHostServices() = default;
 
 AAX_Result AAX_VHostServices::HandleAssertFailure (const char* file, int32_t line, const char* note, int32_t flags) const
 {
-    if (! mHostServicesV3)
+    if (!mHostServicesV3)
         return AAX_ERROR_NULL_OBJECT;
     return mHostServicesV3->HandleAssertFailure (file, line, note, flags);
 }
 
 AAX_Result AAX_VHostServices::Trace (int32_t priority, const char* message) const
 {
-    if (! mHostServicesV1)
+    if (!mHostServicesV1)
         return AAX_ERROR_NULL_OBJECT;
     return mHostServicesV1->Trace (priority, message);
 }
 
 AAX_Result AAX_VHostServices::StackTrace (int32_t traceLevel, int32_t stackTraceLevel, const char* message) const
 {
-    if (! mHostServicesV2)
+    if (!mHostServicesV2)
         return AAX_ERROR_UNIMPLEMENTED;
     return mHostServicesV2->StackTrace (traceLevel, stackTraceLevel, message);
 }

@@ -21,8 +21,8 @@ bool IsStemFormatProperty (AAX_EProperty property)
 bool NeedsDescriptionHost (AAX_CPropertyValue stemFormat)
 {
     const uint32_t value = static_cast<uint32_t> (stemFormat);
-    return value >= AAX_kStemFormatFirstNeedingDescriptionHost && value != static_cast<uint32_t> (AAX_eStemFormat_None)
-           && value != static_cast<uint32_t> (AAX_eStemFormat_Any);
+    return value >= AAX_kStemFormatFirstNeedingDescriptionHost && value != static_cast<uint32_t> (AAX_eStemFormat_None) &&
+           value != static_cast<uint32_t> (AAX_eStemFormat_Any);
 }
 } // namespace
 
@@ -81,7 +81,7 @@ void AAX_VPropertyMap::QueryNewerVersions()
 
 AAX_CBoolean AAX_VPropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
 {
-    if (! mPropertyMapV1)
+    if (!mPropertyMapV1)
         return false;
     return mPropertyMapV1->GetProperty (property, outValue);
 }
@@ -102,9 +102,9 @@ AAX_CBoolean AAX_VPropertyMap::GetPointerProperty (AAX_EProperty property, const
 
 AAX_Result AAX_VPropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
 {
-    if (IsStemFormatProperty (property) && NeedsDescriptionHost (value) && ! mDescriptionHost)
+    if (IsStemFormatProperty (property) && NeedsDescriptionHost (value) && !mDescriptionHost)
         return AAX_ERROR_PROPERTY_UNDEFINED;
-    if (! mPropertyMapV1)
+    if (!mPropertyMapV1)
         return AAX_ERROR_NULL_OBJECT;
     return mPropertyMapV1->AddProperty (property, value);
 }
@@ -129,7 +129,7 @@ AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty property, const c
 
 AAX_Result AAX_VPropertyMap::RemoveProperty (AAX_EProperty property)
 {
-    if (! mPropertyMapV1)
+    if (!mPropertyMapV1)
         return AAX_ERROR_NULL_OBJECT;
     return mPropertyMapV1->RemoveProperty (property);
 }
@@ -137,7 +137,7 @@ AAX_Result AAX_VPropertyMap::RemoveProperty (AAX_EProperty property)
 AAX_Result AAX_VPropertyMap::AddPropertyWithIDArray (AAX_EProperty property, const AAX_SPlugInIdentifierTriad* pluginIDs,
                                                      uint32_t numPluginIDs)
 {
-    if (! mPropertyMapV2)
+    if (!mPropertyMapV2)
         return AAX_ERROR_UNIMPLEMENTED;
     return mPropertyMapV2->AddPropertyWithIDArray (property, pluginIDs, numPluginIDs);
 }
@@ -145,7 +145,7 @@ AAX_Result AAX_VPropertyMap::AddPropertyWithIDArray (AAX_EProperty property, con
 AAX_CBoolean AAX_VPropertyMap::GetPropertyWithIDArray (AAX_EProperty property, const AAX_SPlugInIdentifierTriad** outPluginIDs,
                                                        uint32_t* outNumPluginIDs) const
 {
-    if (! mPropertyMapV2)
+    if (!mPropertyMapV2)
         return false;
     return mPropertyMapV2->GetPropertyWithIDArray (property, outPluginIDs, outNumPluginIDs);
 }
