@@ -21,13 +21,13 @@ namespace host = duveline::host;
 
 extern "C"
 {
-acfResult ACFRegisterPlugin (IACFUnknown*, IACFPluginDefinition**);
-acfResult ACFRegisterComponent (IACFUnknown*, acfUInt32, IACFComponentDefinition**);
-acfResult ACFGetClassFactory (IACFUnknown*, const acfUID&, const acfIID&, void**);
-acfResult ACFCanUnloadNow (IACFUnknown*);
-acfResult ACFStartup (IACFUnknown*);
-acfResult ACFShutdown (IACFUnknown*);
-acfResult ACFGetSDKVersion (uint64_t*);
+    acfResult ACFRegisterPlugin (IACFUnknown*, IACFPluginDefinition**);
+    acfResult ACFRegisterComponent (IACFUnknown*, acfUInt32, IACFComponentDefinition**);
+    acfResult ACFGetClassFactory (IACFUnknown*, const acfUID&, const acfIID&, void**);
+    acfResult ACFCanUnloadNow (IACFUnknown*);
+    acfResult ACFStartup (IACFUnknown*);
+    acfResult ACFShutdown (IACFUnknown*);
+    acfResult ACFGetSDKVersion (uint64_t*);
 }
 
 namespace
@@ -137,10 +137,12 @@ protected:
 TEST_P (RegistrationException, BecomesUnknownExceptionWithItsText)
 {
     const auto raise = GetParam().raise;
-    ScopedDescription description ([raise] (AAX_ICollection*) -> AAX_Result {
-        raise();
-        return AAX_SUCCESS;
-    });
+    ScopedDescription description (
+        [raise] (AAX_ICollection*) -> AAX_Result
+        {
+            raise();
+            return AAX_SUCCESS;
+        });
     TestHost testHost;
     ACFStartup (testHost.Unknown());
     IACFPluginDefinition* seen = nullptr;
@@ -152,14 +154,14 @@ TEST_P (RegistrationException, BecomesUnknownExceptionWithItsText)
     EXPECT_EQ (0, testHost.ObjectsHandedOut());
 }
 
-INSTANTIATE_TEST_SUITE_P (
-    EntryPoints, RegistrationException,
-    ::testing::Values (ThrowCase { "Library", [] { throw AAX::Exception::Any ("broken", "Load", ""); },
-                                   "AAXRegisterPlugin exception caught: broken func:Load" },
-                       ThrowCase { "Standard", [] { throw std::runtime_error ("bad weights"); },
-                                   "AAXRegisterPlugin exception caught: bad weights" },
-                       ThrowCase { "Integer", [] { throw 7; }, "AAXRegisterPlugin exception caught: unknown" }),
-    [] (const ::testing::TestParamInfo<ThrowCase>& info) { return std::string (info.param.name); });
+INSTANTIATE_TEST_SUITE_P (EntryPoints, RegistrationException,
+                          ::testing::Values (ThrowCase { "Library", [] { throw AAX::Exception::Any ("broken", "Load", ""); },
+                                                         "AAXRegisterPlugin exception caught: broken func:Load" },
+                                             ThrowCase { "Standard", [] { throw std::runtime_error ("bad weights"); },
+                                                         "AAXRegisterPlugin exception caught: bad weights" },
+                                             ThrowCase { "Integer", [] { throw 7; },
+                                                         "AAXRegisterPlugin exception caught: unknown" }),
+                          [] (const ::testing::TestParamInfo<ThrowCase>& info) { return std::string (info.param.name); });
 
 TEST_F (EntryPoints, RefusedPluginDefinitionGivesNullObject)
 {
@@ -188,10 +190,12 @@ class RegistrationHostFault : public ::testing::TestWithParam<HostFault>
 TEST_P (RegistrationHostFault, StopsBeforeTheDescription)
 {
     bool described = false;
-    ScopedDescription description ([&described] (AAX_ICollection*) -> AAX_Result {
-        described = true;
-        return AAX_SUCCESS;
-    });
+    ScopedDescription description (
+        [&described] (AAX_ICollection*) -> AAX_Result
+        {
+            described = true;
+            return AAX_SUCCESS;
+        });
     TestHost testHost (GetParam().config);
     IACFPluginDefinition* seen = nullptr;
     EXPECT_EQ (GetParam().expected, Register (testHost, seen));

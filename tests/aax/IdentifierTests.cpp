@@ -52,21 +52,28 @@ TEST (EntryNumbers, PropertyMapOperationsSitAtTheirEntries)
     TestHost testHost;
     auto map = ACFPtr<AAX_IACFPropertyMap_V3>::AddRefed (new host::HostPropertyMap (testHost.Session(), 3));
     AAX_IACFPropertyMap_V3* raw = map.Get();
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, AAX_CPropertyValue> (raw, 4, AAX_eProperty_ProductID, 7)));
+    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, AAX_CPropertyValue> (
+                                raw, 4, AAX_eProperty_ProductID, 7)));
     AAX_CPropertyValue value = 0;
-    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, AAX_CPropertyValue*> (raw, 3, AAX_eProperty_ProductID, &value)));
+    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, AAX_CPropertyValue*> (
+        raw, 3, AAX_eProperty_ProductID, &value)));
     EXPECT_EQ (7, value);
     EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty> (raw, 5, AAX_eProperty_ProductID)));
     const int marker = 0;
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, const void*> (raw, 9, AAX_eProperty_NativeProcessProc, &marker)));
+    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, const void*> (
+                                raw, 9, AAX_eProperty_NativeProcessProc, &marker)));
     const void* pointer = nullptr;
-    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, const void**> (raw, 8, AAX_eProperty_NativeProcessProc, &pointer)));
+    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, const void**> (
+        raw, 8, AAX_eProperty_NativeProcessProc, &pointer)));
     EXPECT_EQ (&marker, pointer);
     const AAX_SPlugInIdentifierTriad triad { 1, 2, 3 };
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, const AAX_SPlugInIdentifierTriad*, uint32_t> (raw, 6, AAX_eProperty_ManufacturerID, &triad, 1u)));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFPropertyMap_V3, AAX_EProperty, const AAX_SPlugInIdentifierTriad*, uint32_t> (
+                   raw, 6, AAX_eProperty_ManufacturerID, &triad, 1u)));
     const AAX_SPlugInIdentifierTriad* triads = nullptr;
     uint32_t count = 0;
-    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, const AAX_SPlugInIdentifierTriad**, uint32_t*> (raw, 7, AAX_eProperty_ManufacturerID, &triads, &count)));
+    EXPECT_TRUE ((CallEntry<AAX_CBoolean, AAX_IACFPropertyMap_V3, AAX_EProperty, const AAX_SPlugInIdentifierTriad**, uint32_t*> (
+        raw, 7, AAX_eProperty_ManufacturerID, &triads, &count)));
     EXPECT_EQ (1u, count);
 }
 
@@ -81,12 +88,16 @@ TEST (EntryNumbers, CollectionAndDescriptorOperationsSitAtTheirEntries)
     auto effect = ACFPtr<AAX_IACFEffectDescriptor_V2>::AddRefed (new host::HostEffectDescriptor (testHost.Session(), 2));
     auto component = ACFPtr<AAX_IACFComponentDescriptor_V3>::AddRefed (new host::HostComponentDescriptor (testHost.Session(), 3));
     EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFComponentDescriptor_V3, AAX_CFieldIndex> (component.Get(), 5, 0)));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFComponentDescriptor_V3, AAX_CFieldIndex, uint32_t> (component.Get(), 19, 4, 8u)));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, IACFUnknown*> (effect.Get(), 3, component.Get())));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFComponentDescriptor_V3, AAX_CFieldIndex, uint32_t> (component.Get(), 19, 4, 8u)));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, IACFUnknown*> (effect.Get(), 3, component.Get())));
     EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, const char*> (effect.Get(), 4, "Name")));
     EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, uint32_t> (effect.Get(), 5, 512u)));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, void*, AAX_CProcPtrID> (effect.Get(), 7, nullptr, kAAX_ProcPtrID_Create_EffectGUI)));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFCollection, const char*, IACFUnknown*> (collection.Get(), 7, "id", effect.Get())));
+    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFEffectDescriptor_V2, void*, AAX_CProcPtrID> (
+                                effect.Get(), 7, nullptr, kAAX_ProcPtrID_Create_EffectGUI)));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFCollection, const char*, IACFUnknown*> (collection.Get(), 7, "id", effect.Get())));
 
     const host::Description description = host::HostCollection::From (collection.Get())->Record();
     EXPECT_EQ ("Maker", description.manufacturerName);
@@ -109,9 +120,12 @@ TEST (EntryNumbers, HostServicesFactoryAndFeatureOperationsSitAtTheirEntries)
                            unknown, 3, AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV3, &services)));
     auto hostServices = ACFPtr<AAX_IACFHostServices_V3>();
     hostServices.Attach (static_cast<AAX_IACFHostServices_V3*> (services));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFHostServices_V3, int32_t, const char*> (hostServices.Get(), 4, 5, "trace")));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFHostServices_V3, int32_t, int32_t, const char*> (hostServices.Get(), 5, 6, 0, "stack")));
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFHostServices_V3, const char*, int32_t, const char*, int32_t> (hostServices.Get(), 6, "f", 9, "n", 1)));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFHostServices_V3, int32_t, const char*> (hostServices.Get(), 4, 5, "trace")));
+    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFHostServices_V3, int32_t, int32_t, const char*> (hostServices.Get(), 5,
+                                                                                                            6, 0, "stack")));
+    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFHostServices_V3, const char*, int32_t, const char*, int32_t> (
+                                hostServices.Get(), 6, "f", 9, "n", 1)));
     const auto traces = testHost.Session().Traces();
     ASSERT_EQ (2u, traces.size());
     EXPECT_EQ ("trace", traces[0].message);
@@ -132,6 +146,7 @@ TEST (EntryNumbers, HostServicesFactoryAndFeatureOperationsSitAtTheirEntries)
     EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFFeatureInfo, AAX_ESupportLevel&> (featureInfo.Get(), 3, level)));
     EXPECT_EQ (AAX_eSupportLevel_ByProperty, level);
     ACFPtr<IACFUnknown> properties;
-    EXPECT_EQ (AAX_SUCCESS, (CallEntry<AAX_Result, AAX_IACFFeatureInfo, IACFUnknown**> (featureInfo.Get(), 4, properties.Receive())));
+    EXPECT_EQ (AAX_SUCCESS,
+               (CallEntry<AAX_Result, AAX_IACFFeatureInfo, IACFUnknown**> (featureInfo.Get(), 4, properties.Receive())));
     EXPECT_NE (nullptr, host::HostPropertyMap::From (properties.Get()));
 }

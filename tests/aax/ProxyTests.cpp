@@ -458,7 +458,8 @@ TEST (DescriptionHost, AcquiredFeaturesHoldTheirOwnReferences)
         // Many acquisitions during one description must not pile up host references.
         for (int i = 0; i < 100; ++i)
         {
-            std::unique_ptr<const AAX_IFeatureInfo> feature (descriptionHost->AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
+            std::unique_ptr<const AAX_IFeatureInfo> feature (
+                descriptionHost->AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
             ASSERT_NE (nullptr, feature);
             EXPECT_EQ (AAXATTR_ClientFeature_StemFormat, feature->ID());
             AAX_ESupportLevel level = AAX_eSupportLevel_Uninitialized;

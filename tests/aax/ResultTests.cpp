@@ -30,16 +30,17 @@ TEST_P (ResultName, MatchesTheTable)
     EXPECT_STREQ (GetParam().name, AAX::AsStringResult (GetParam().code));
 }
 
-INSTANTIATE_TEST_SUITE_P (Results, ResultName,
-                          ::testing::Values (NameCase { 0, "AAX_SUCCESS" }, NameCase { -20001, "AAX_ERROR_INVALID_PARAMETER_ID" },
-                                             NameCase { -20017, "AAX_ERROR_FIELD_TYPE_DOES_NOT_SUPPORT_DIRECT_ACCESS" },
-                                             NameCase { -20022, "AAX_RESULT_PACKET_STREAM_NOT_EMPTY" },
-                                             NameCase { -20028, "AAX_RESULT_NEW_PACKET_POSTED" },
-                                             NameCase { -20046, "AAX_ERROR_ARGUMENT_BUFFER_OVERFLOW" },
-                                             NameCase { -21000, "plug-in defined error" }, NameCase { -20600, "plug-in defined error" },
-                                             NameCase { -21001, "<unknown error code>" }, NameCase { -20599, "<unknown error code>" },
-                                             NameCase { -20047, "<unknown error code>" }, NameCase { 1, "<unknown error code>" },
-                                             NameCase { -333, "<unknown error code>" }, NameCase { -20051, "<unknown error code>" }));
+INSTANTIATE_TEST_SUITE_P (
+    Results, ResultName,
+    ::testing::Values (NameCase { 0, "AAX_SUCCESS" }, NameCase { -20001, "AAX_ERROR_INVALID_PARAMETER_ID" },
+                       NameCase { -20017, "AAX_ERROR_FIELD_TYPE_DOES_NOT_SUPPORT_DIRECT_ACCESS" },
+                       NameCase { -20022, "AAX_RESULT_PACKET_STREAM_NOT_EMPTY" },
+                       NameCase { -20028, "AAX_RESULT_NEW_PACKET_POSTED" },
+                       NameCase { -20046, "AAX_ERROR_ARGUMENT_BUFFER_OVERFLOW" }, NameCase { -21000, "plug-in defined error" },
+                       NameCase { -20600, "plug-in defined error" }, NameCase { -21001, "<unknown error code>" },
+                       NameCase { -20599, "<unknown error code>" }, NameCase { -20047, "<unknown error code>" },
+                       NameCase { 1, "<unknown error code>" }, NameCase { -333, "<unknown error code>" },
+                       NameCase { -20051, "<unknown error code>" }));
 
 TEST (Results, EveryCodeOfTheTableHasItsOwnName)
 {

@@ -91,8 +91,9 @@ TEST_P (StringSubString, StopsAtTheEnd)
 }
 
 INSTANTIATE_TEST_SUITE_P (String, StringSubString,
-                          ::testing::Values (EditCase { 2, 100, "cdef" }, EditCase { 6, 1, "" }, EditCase { 0, 0xFFFFFFFFu, "abcdef" },
-                                             EditCase { 5, 0xFFFFFFFFu, "f" }, EditCase { 1, 3, "bcd" }));
+                          ::testing::Values (EditCase { 2, 100, "cdef" }, EditCase { 6, 1, "" },
+                                             EditCase { 0, 0xFFFFFFFFu, "abcdef" }, EditCase { 5, 0xFFFFFFFFu, "f" },
+                                             EditCase { 1, 3, "bcd" }));
 
 struct NumberCase
 {
@@ -113,8 +114,9 @@ TEST_P (StringAppendNumber, WritesFixedNotation)
 }
 
 INSTANTIATE_TEST_SUITE_P (String, StringAppendNumber,
-                          ::testing::Values (NumberCase { 0.5, 3, "0.500" }, NumberCase { -1.26, 1, "-1.3" }, NumberCase { 3.0, 0, "3" },
-                                             NumberCase { 1234567.0, 2, "1234567.00" }, NumberCase { 1e20, 0, "100000000000000000000" }));
+                          ::testing::Values (NumberCase { 0.5, 3, "0.500" }, NumberCase { -1.26, 1, "-1.3" },
+                                             NumberCase { 3.0, 0, "3" }, NumberCase { 1234567.0, 2, "1234567.00" },
+                                             NumberCase { 1e20, 0, "100000000000000000000" }));
 
 TEST (String, AppendedNumbersFollowEachOtherDirectly)
 {
@@ -167,6 +169,7 @@ TEST_P (StringToDouble, ReadsLikeAStream)
 }
 
 INSTANTIATE_TEST_SUITE_P (String, StringToDouble,
-                          ::testing::Values (ParseCase { " 2.5dB", true, 2.5 }, ParseCase { "abc", false, 0.0 }, ParseCase { "", false, 0.0 },
-                                             ParseCase { "1e3", true, 1000.0 }, ParseCase { "-0.125", true, -0.125 },
-                                             ParseCase { "1e999", false, 0.0 }, ParseCase { "-1e999", false, 0.0 }));
+                          ::testing::Values (ParseCase { " 2.5dB", true, 2.5 }, ParseCase { "abc", false, 0.0 },
+                                             ParseCase { "", false, 0.0 }, ParseCase { "1e3", true, 1000.0 },
+                                             ParseCase { "-0.125", true, -0.125 }, ParseCase { "1e999", false, 0.0 },
+                                             ParseCase { "-1e999", false, 0.0 }));
