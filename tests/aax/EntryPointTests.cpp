@@ -243,6 +243,8 @@ TEST_F (EntryPoints, StartupAndShutdownOwnTheHostServicesProxy)
     EXPECT_EQ (nullptr, AAX_CHostServices::Get());
     EXPECT_EQ (ACF_OK, ACFStartup (second.Unknown()));
     EXPECT_LT (0, second.ObjectsHandedOut());
+    EXPECT_EQ (ACF_OK, ACFShutdown (nullptr));
+    EXPECT_EQ (0, second.ObjectsHandedOut());
 }
 
 TEST_F (EntryPoints, StartupThatThrowsIsCaughtAndLeavesNoProxy)

@@ -270,7 +270,7 @@ using ManualProcessProc = ComponentDescriptorTest;
 TEST_F (ManualProcessProc, RegistersWithACopyThatLacksTheBufferLength)
 {
     TestHost testHost (Versions (3, 2));
-    AAX_CHostServices::Set (testHost.Unknown());
+    const duveline::test::ScopedHostServices services (testHost.Unknown());
     AAX_VComponentDescriptor component (testHost.Unknown());
     AAX_IPropertyMap* map = component.NewPropertyMap();
     map->AddProperty (AAX_eProperty_PlugInID_AudioSuite, 'Aud1');
@@ -289,7 +289,7 @@ TEST_F (ManualProcessProc, RegistersWithACopyThatLacksTheBufferLength)
 TEST_F (ManualProcessProc, TracesMissingProceduresAndGoesOn)
 {
     TestHost testHost (Versions (3, 1));
-    AAX_CHostServices::Set (testHost.Unknown());
+    const duveline::test::ScopedHostServices services (testHost.Unknown());
     AAX_VComponentDescriptor component (testHost.Unknown());
     AAX_IPropertyMap* map = component.NewPropertyMap();
     map->AddProperty (AAX_eProperty_PlugInID_Native, 1);

@@ -90,7 +90,7 @@ TEST_F (CheckedResults, SuccessNeverThrows)
 TEST_F (CheckedResults, FailureThrowsTracesOnceAndResets)
 {
     TestHost testHost;
-    AAX_CHostServices::Set (testHost.Unknown());
+    const duveline::test::ScopedHostServices services (testHost.Unknown());
     AAX_CheckedResult result;
     try
     {
@@ -131,7 +131,7 @@ TEST_F (HostServicesLink, DropsEverythingWithoutAProxy)
 TEST_F (HostServicesLink, CutsTracesAt511Characters)
 {
     TestHost testHost;
-    AAX_CHostServices::Set (testHost.Unknown());
+    const duveline::test::ScopedHostServices services (testHost.Unknown());
     const std::string longText (700, 'x');
     EXPECT_EQ (AAX_SUCCESS, AAX_CHostServices::Trace (0x08000000, "%s!", longText.c_str()));
     const std::string exact (511, 'y');
@@ -145,7 +145,7 @@ TEST_F (HostServicesLink, CutsTracesAt511Characters)
 TEST_F (HostServicesLink, ForwardsAssertionReportsUnchanged)
 {
     TestHost testHost;
-    AAX_CHostServices::Set (testHost.Unknown());
+    const duveline::test::ScopedHostServices services (testHost.Unknown());
     EXPECT_EQ (AAX_SUCCESS, AAX_CHostServices::HandleAssertFailure ("Interfaces/AAX_CParameter", 42, "len < 32", 1));
     const auto asserts = testHost.Session().Asserts();
     ASSERT_EQ (1u, asserts.size());
@@ -175,6 +175,7 @@ TEST_F (HostServicesLink, KeepsTheFirstHostUntilRemoved)
     AAX_CHostServices::Set (second.Unknown());
     AAX_CHostServices::Trace (1, "to the second");
     EXPECT_EQ (1u, second.Session().Traces().size());
+    AAX_CHostServices::Set (nullptr);
 }
 
 struct VersionCase

@@ -4,6 +4,7 @@
 */
 #pragma once
 
+#include "AAX_CHostServices.h"
 #include "AAX_Errors.h"
 #include "AAX_IPropertyMap.h"
 #include "ACF/ACFPtr.h"
@@ -34,6 +35,17 @@ public:
 private:
     std::unique_ptr<host::Session> mSession;
     ACFPtr<IACFUnknown> mHost;
+};
+
+// Installs a test host's services for one scope; declared after the host so the proxy goes
+// (with its host references) before the host's session does.
+class ScopedHostServices
+{
+public:
+    explicit ScopedHostServices (IACFUnknown* host) { AAX_CHostServices::Set (host); }
+    ~ScopedHostServices() { AAX_CHostServices::Set (nullptr); }
+    ScopedHostServices (const ScopedHostServices&) = delete;
+    ScopedHostServices& operator= (const ScopedHostServices&) = delete;
 };
 
 // The host object a proxy stands for, as the host sees it.
