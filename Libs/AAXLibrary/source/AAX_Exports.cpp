@@ -12,91 +12,57 @@
 #define AAX_EXPORT
 #endif
 
+namespace
+{
 // No exception may cross into the host: anything that escapes becomes ACF_E_UNEXPECTED.
+template <typename Call> acfResult AAXCallGuarded (Call&& call)
+{
+    try
+    {
+        return call();
+    }
+    catch (...)
+    {
+        return ACF_E_UNEXPECTED;
+    }
+}
+} // namespace
+
 extern "C"
 {
     AAX_EXPORT acfResult ACFRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** outPluginDefinition)
     {
-        try
-        {
-            return AAXRegisterPlugin (host, outPluginDefinition);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXRegisterPlugin (host, outPluginDefinition); });
     }
 
     AAX_EXPORT acfResult ACFRegisterComponent (IACFUnknown* host, acfUInt32 index,
                                                IACFComponentDefinition** outComponentDefinition)
     {
-        try
-        {
-            return AAXRegisterComponent (host, index, outComponentDefinition);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXRegisterComponent (host, index, outComponentDefinition); });
     }
 
     AAX_EXPORT acfResult ACFGetClassFactory (IACFUnknown* host, const acfUID& componentID, const acfIID& iid, void** outFactory)
     {
-        try
-        {
-            return AAXGetClassFactory (host, componentID, iid, outFactory);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXGetClassFactory (host, componentID, iid, outFactory); });
     }
 
     AAX_EXPORT acfResult ACFCanUnloadNow (IACFUnknown* host)
     {
-        try
-        {
-            return AAXCanUnloadNow (host);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXCanUnloadNow (host); });
     }
 
     AAX_EXPORT acfResult ACFStartup (IACFUnknown* host)
     {
-        try
-        {
-            return AAXStartup (host);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXStartup (host); });
     }
 
     AAX_EXPORT acfResult ACFShutdown (IACFUnknown* host)
     {
-        try
-        {
-            return AAXShutdown (host);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXShutdown (host); });
     }
 
     AAX_EXPORT acfResult ACFGetSDKVersion (uint64_t* outVersion)
     {
-        try
-        {
-            return AAXGetSDKVersion (outVersion);
-        }
-        catch (...)
-        {
-            return ACF_E_UNEXPECTED;
-        }
+        return AAXCallGuarded ([&] { return AAXGetSDKVersion (outVersion); });
     }
 }

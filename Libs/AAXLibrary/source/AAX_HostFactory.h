@@ -31,6 +31,22 @@ inline EFactoryLookup AcquireComponentFactory (IACFUnknown* host, ACFPtr<IACFCom
     return factory ? EFactoryLookup::Found : EFactoryLookup::NullAnswer;
 }
 
+// For proxies that cannot exist half-made: true with the factory held, false when the host has
+// none to offer, and the bare result ACF_E_POINTER thrown when it claims one but hands out none.
+inline bool AcquireComponentFactoryOrThrow (IACFUnknown* host, ACFPtr<IACFComponentFactory>& factory)
+{
+    switch (AcquireComponentFactory (host, factory))
+    {
+    case EFactoryLookup::Found:
+        return true;
+    case EFactoryLookup::NullAnswer:
+        throw static_cast<int32_t> (ACF_E_POINTER);
+    case EFactoryLookup::Refused:
+        break;
+    }
+    return false;
+}
+
 // Asks the factory for one host object; the factory's result is not examined, a refused
 // interface simply stays null.
 template <typename T>

@@ -48,16 +48,9 @@ AAX_VComponentDescriptor::AAX_VComponentDescriptor (IACFUnknown* hostUnknown)
     : mHostUnknown (ACFPtr<IACFUnknown>::AddRefed (hostUnknown))
 {
     ACFPtr<IACFComponentFactory> factory;
-    switch (AAX::AcquireComponentFactory (hostUnknown, factory))
-    {
-    case AAX::EFactoryLookup::Refused:
+    // On a throw, the members release what they already hold.
+    if (!AAX::AcquireComponentFactoryOrThrow (hostUnknown, factory))
         return;
-    case AAX::EFactoryLookup::NullAnswer:
-        // The members release what they hold as the exception leaves.
-        throw static_cast<int32_t> (ACF_E_POINTER);
-    case AAX::EFactoryLookup::Found:
-        break;
-    }
 
     AAX::CreateHostObject (*factory, AAXCompID_AAXComponentDescriptor, IID_IAAXComponentDescriptorV1, mComponentDescriptorV1);
     ACFQuery (mComponentDescriptorV1.Get(), IID_IAAXComponentDescriptorV2, mComponentDescriptorV2);

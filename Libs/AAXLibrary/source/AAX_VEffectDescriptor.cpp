@@ -11,16 +11,9 @@ AAX_VEffectDescriptor::AAX_VEffectDescriptor (IACFUnknown* hostUnknown)
     : mHostUnknown (ACFPtr<IACFUnknown>::AddRefed (hostUnknown))
 {
     ACFPtr<IACFComponentFactory> factory;
-    switch (AAX::AcquireComponentFactory (hostUnknown, factory))
-    {
-    case AAX::EFactoryLookup::Refused:
+    // On a throw, the members release what they already hold.
+    if (!AAX::AcquireComponentFactoryOrThrow (hostUnknown, factory))
         return;
-    case AAX::EFactoryLookup::NullAnswer:
-        // The members release what they hold as the exception leaves.
-        throw static_cast<int32_t> (ACF_E_POINTER);
-    case AAX::EFactoryLookup::Found:
-        break;
-    }
 
     AAX::CreateHostObject (*factory, AAXCompID_AAXEffectDescriptor, IID_IAAXEffectDescriptorV1, mEffectDescriptorV1);
     ACFQuery (mEffectDescriptorV1.Get(), IID_IAAXEffectDescriptorV2, mEffectDescriptorV2);

@@ -11,15 +11,8 @@
 AAX_VHostServices::AAX_VHostServices (IACFUnknown* host)
 {
     ACFPtr<IACFComponentFactory> factory;
-    switch (AAX::AcquireComponentFactory (host, factory))
-    {
-    case AAX::EFactoryLookup::Refused:
+    if (!AAX::AcquireComponentFactoryOrThrow (host, factory))
         return;
-    case AAX::EFactoryLookup::NullAnswer:
-        throw static_cast<int32_t> (ACF_E_POINTER);
-    case AAX::EFactoryLookup::Found:
-        break;
-    }
 
     AAX::CreateHostObject (*factory, AAXCompID_HostServices, IID_IAAXHostServicesV1, mHostServicesV1);
     AAX::CreateHostObject (*factory, AAXCompID_HostServices, IID_IAAXHostServicesV2, mHostServicesV2);
