@@ -1,0 +1,72 @@
+/*
+    duveline-host: loads an AAX plug-in shared object, registers its description and prints it,
+    readably or as JSON. Options make it act as an older or a misbehaving host.
+*/
+#include "Host.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace
+{
+int Usage()
+{
+    std::fprintf (stderr, "usage: duveline-host describe <plug-in.so> [--json]\n"
+                          "         [--host-services-version N] [--effect-descriptor-version N]\n"
+                          "         [--component-descriptor-version N] [--property-map-version N]\n"
+                          "         [--no-description-host] [--refuse-factory] [--refuse-plugin-definition]\n");
+    return 2;
+}
+
+bool ParseVersion (const char* text, int highest, int& out)
+{
+    char* end = nullptr;
+    const long value = std::strtol (text, &end, 10);
+    if (end == text || *end != '\0' || value < 0 || value > highest)
+        return false;
+    out = static_cast<int> (value);
+    return true;
+}
+} // namespace
+
+int main (int argc, char** argv)
+{
+    if (argc < 3 || std::strcmp (argv[1], "describe") != 0)
+        return Usage();
+
+    const std::string path = argv[2];
+    bool json = false;
+    duveline::host::HostConfig config;
+    for (int i = 3; i < argc; ++i)
+    {
+        const std::string option = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (option == "--json")
+            json = true;
+        else if (option == "--no-description-host")
+            config.offerDescriptionHost = false;
+        else if (option == "--refuse-factory")
+            config.componentFactory = duveline::host::FactoryAnswer::Refuse;
+        else if (option == "--refuse-plugin-definition")
+            config.offerPluginDefinition = false;
+        else if (option == "--host-services-version" && hasValue && ParseVersion (argv[i + 1], 3, config.hostServicesVersion))
+            ++i;
+        else if (option == "--effect-descriptor-version" && hasValue &&
+                 ParseVersion (argv[i + 1], 2, config.effectDescriptorVersion))
+            ++i;
+        else if (option == "--component-descriptor-version" && hasValue &&
+                 ParseVersion (argv[i + 1], 3, config.componentDescriptorVersion))
+            ++i;
+        else if (option == "--property-map-version" && hasValue && ParseVersion (argv[i + 1], 3, config.propertyMapVersion))
+            ++i;
+        else
+            return Usage();
+    }
+
+    const duveline::host::DescribeResult result = duveline::host::DescribePlugin (path, config);
+    const std::string report = json ? duveline::host::ResultToJson (result, 2) + "\n" : duveline::host::ResultToText (result);
+    std::fputs (report.c_str(), stdout);
+    return result.Clean() ? 0 : 1;
+}
