@@ -24,7 +24,10 @@ void setParameter (BrenvoAudioProcessor& p, const char* id, float value)
     parameter->setValueNotifyingHost (parameter->convertTo0to1 (value));
 }
 
-double decibels (double ratio) { return 10.0 * std::log10 (std::max (ratio, 1e-300)); }
+double decibels (double ratio)
+{
+    return 10.0 * std::log10 (std::max (ratio, 1e-300));
+}
 
 /** A sum of cosines built by phasor recurrence (exact enough in double over a few seconds). */
 std::vector<double> sumOfTones (const std::vector<double>& frequencies, const std::vector<double>& phases, double amplitude,
@@ -126,7 +129,7 @@ std::pair<std::vector<double>, double> removeTone (const float* y, int start, in
     {
         double f[3];
         basis (n, f);
-        residual[(size_t) n] = y[start + n] - (coefficient[0] + coefficient[1] * f[1] + coefficient[2] * f[2]);
+        residual[(size_t)n] = y[start + n] - (coefficient[0] + coefficient[1] * f[1] + coefficient[2] * f[2]);
     }
     return { residual, 0.5 * (coefficient[1] * coefficient[1] + coefficient[2] * coefficient[2]) };
 }
@@ -142,7 +145,7 @@ double bandPower (const std::vector<double>& x, double rate)
     for (int i = 0; i < n; ++i)
     {
         const double window = 0.5 - 0.5 * std::cos (twoPi * i / n);
-        data[(size_t) i] = static_cast<float> (window * x[(size_t) i]);
+        data[(size_t)i] = static_cast<float> (window * x[(size_t)i]);
         windowEnergy += window * window;
     }
     fft.performFrequencyOnlyForwardTransform (data.data(), true);
@@ -151,7 +154,7 @@ double bandPower (const std::vector<double>& x, double rate)
     {
         const double f = k * rate / n;
         if (f >= 20.0 && f <= 20000.0)
-            power += 2.0 * static_cast<double> (data[(size_t) k]) * data[(size_t) k];
+            power += 2.0 * static_cast<double> (data[(size_t)k]) * data[(size_t)k];
     }
     return power / (n * windowEnergy);
 }
@@ -169,6 +172,8 @@ void applyControls (BrenvoAudioProcessor& processor, const Controls& controls)
 void processInBlocks (BrenvoAudioProcessor& processor, juce::AudioBuffer<float>& audio, int blockSize,
                       const std::function<void (int)>& beforeBlock)
 {
+    // Every block is whole: a shorter last block would make the processor
+    // prepare again and restart its state. The tail is padded with silence.
     juce::AudioBuffer<float> block (2, blockSize);
     juce::MidiBuffer midi;
     for (int start = 0; start < audio.getNumSamples(); start += blockSize)
@@ -176,7 +181,7 @@ void processInBlocks (BrenvoAudioProcessor& processor, juce::AudioBuffer<float>&
         const int n = std::min (blockSize, audio.getNumSamples() - start);
         if (beforeBlock)
             beforeBlock (start);
-        block.setSize (2, n, false, false, true);
+        block.clear();
         for (int c = 0; c < 2; ++c)
             block.copyFrom (c, 0, audio, c, start, n);
         processor.processBlock (block, midi);
@@ -221,7 +226,7 @@ std::vector<ResponsePoint> measureResponse (const Controls& controls, double rat
     juce::AudioBuffer<float> audio (2, settle + length), source (1, settle + length);
     for (int i = 0; i < settle + length; ++i)
     {
-        const auto v = static_cast<float> (x[(size_t) i]);
+        const auto v = static_cast<float> (x[(size_t)i]);
         source.setSample (0, i, v);
         audio.setSample (0, i, drive == Drive::right ? 0.0f : v);
         audio.setSample (1, i, drive == Drive::left ? 0.0f : drive == Drive::side ? -v : v);
@@ -362,6 +367,7 @@ Stability measureStability (const Controls& controls, double rate)
 {
     Stability s;
     const int second = juce::roundToInt (rate);
+    constexpr int shortBlock = 16;
 
     {
         // Noise with every fifth block 40 dB louder, in short blocks so that the
@@ -373,25 +379,31 @@ Stability measureStability (const Controls& controls, double rate)
             if ((i / 64) % 5 == 4)
                 for (int c = 0; c < 2; ++c)
                     audio.setSample (c, i, 100.0f * audio.getSample (c, i));
-        p.prepareToPlay (rate, 16);
-        processInBlocks (p, audio, 16, [&] (int) { s.largestHiddenState = std::max (s.largestHiddenState, largestHiddenState (p)); });
+        p.prepareToPlay (rate, shortBlock);
+        processInBlocks (p, audio, shortBlock,
+                         [&] (int) { s.largestHiddenState = std::max (s.largestHiddenState, largestHiddenState (p)); });
         s.largestHiddenState = std::max (s.largestHiddenState, largestHiddenState (p));
 
-        // Then silence: how long until the output stays below -120 dBFS, and its mean over a second.
-        juce::AudioBuffer<float> silence (2, second);
+        // Then silence, in blocks of the same length (another length would prepare
+        // again and clear the state): how long until the output stays below
+        // -120 dBFS, and its mean over a second.
+        // The mean is taken over the second after the first 0.2 s, once the tail has gone.
+        const int tail = juce::roundToInt (0.2 * rate);
+        juce::AudioBuffer<float> silence (2, tail + second);
         silence.clear();
-        processInBlocks (p, silence, 512);
+        processInBlocks (p, silence, shortBlock);
         int last = -1;
         double mean = 0.0;
-        for (int i = 0; i < second; ++i)
+        for (int i = 0; i < tail + second; ++i)
             for (int c = 0; c < 2; ++c)
             {
                 if (std::abs (silence.getSample (c, i)) >= 1e-6f)
                     last = i;
-                mean += silence.getSample (c, i) / (2.0 * second);
+                if (i >= tail)
+                    mean += silence.getSample (c, i) / (2.0 * second);
             }
         s.decayMs = 1000.0 * (last + 1) / rate;
-        s.dcDrift = std::abs (mean);
+        s.silenceDc = std::abs (mean);
     }
     {
         BrenvoAudioProcessor p;
@@ -400,23 +412,27 @@ Stability measureStability (const Controls& controls, double rate)
         zeros.clear();
         p.prepareToPlay (rate, 512);
         processInBlocks (p, zeros, 512);
-        s.zeroInZeroOut = zeros.findMinMax (0, 0, second) == juce::Range<float>() && zeros.findMinMax (1, 0, second) == juce::Range<float>();
+        s.zeroInZeroOut =
+            zeros.findMinMax (0, 0, second) == juce::Range<float>() && zeros.findMinMax (1, 0, second) == juce::Range<float>();
     }
     {
-        // A full-scale 1 kHz tone on the left: a whole second of it must average to nothing.
+        // A full-scale 1 kHz tone on the left (at unity input gain): a whole second
+        // of it must average to nothing.
         juce::AudioBuffer<float> tone (2, 2 * second);
         for (int i = 0; i < 2 * second; ++i)
         {
             tone.setSample (0, i, static_cast<float> (std::sin (twoPi * 1000.0 * i / rate)));
             tone.setSample (1, i, 0.0f);
         }
-        render (controls, tone, rate);
+        auto atUnity = controls;
+        atUnity.inputGain = 0.0f;
+        render (atUnity, tone, rate);
         for (int c = 0; c < 2; ++c)
         {
             double mean = 0.0;
             for (int i = second; i < 2 * second; ++i)
                 mean += tone.getSample (c, i) / second;
-            s.dcDrift = std::max (s.dcDrift, std::abs (mean));
+            s.toneDc = std::max (s.toneDc, std::abs (mean));
         }
     }
     return s;

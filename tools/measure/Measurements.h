@@ -59,9 +59,9 @@ std::vector<ResponsePoint> measureResponse (const Controls& controls, double rat
 struct Transparency
 {
     double deviationTo10k = 0.0, deviationTo16k = 0.0, deviationTo20k = 0.0; // largest |dB| of L->L and R->R from 20 Hz
-    double offsetAt1k = 0.0;                                                  // dB, L->L
-    double crossFeedDb = 0.0;                                                 // largest of L->R and R->L
-    double delayMs = 0.0;                                                     // from the phase slope, 100 Hz to 2 kHz
+    double offsetAt1k = 0.0;                                                 // dB, L->L
+    double crossFeedDb = 0.0;                                                // largest of L->R and R->L
+    double delayMs = 0.0;                                                    // from the phase slope, 100 Hz to 2 kHz
 };
 
 /** The chain at "Width" 0, EQ on at 3, 0 dB gains. */
@@ -101,15 +101,16 @@ struct Stability
     double largestHiddenState = 0.0; // over input with +40 dB bursts, read after every block
     double decayMs = 0.0;            // until the output stays below -120 dBFS after the input stops
     bool zeroInZeroOut = false;      // exact zeros out for a second of zeros in
-    double dcDrift = 0.0;            // largest output mean over a second: a tone, then silence after bursts
+    double toneDc = 0.0;             // largest output mean over a second of a full-scale 1 kHz tone
+    double silenceDc = 0.0;          // output mean over a second of silence after the bursts
 };
 
 Stability measureStability (const Controls& controls, double rate);
 
 struct Sweep
 {
-    double peakDb = 0.0;  // output sample peak
-    double clickDb = 0.0; // peak third difference of the output, dBFS: steps and kinks show up here
+    double peakDb = 0.0;        // output sample peak
+    double clickDb = 0.0;       // peak third difference of the output, dBFS: steps and kinks show up here
     double steadyClickDb = 0.0; // the same without moving anything, for reference
 };
 

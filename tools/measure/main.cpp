@@ -25,7 +25,9 @@ struct EqSetting
     bool on;
     float value;
 };
-const EqSetting eqSettings[] = { { "off", false, 3.0f }, { "1", true, 1.0f }, { "2", true, 2.0f }, { "3", true, 3.0f }, { "4", true, 4.0f } };
+const EqSetting eqSettings[] = {
+    { "off", false, 3.0f }, { "1", true, 1.0f }, { "2", true, 2.0f }, { "3", true, 3.0f }, { "4", true, 4.0f }
+};
 
 void transparency()
 {
@@ -34,15 +36,17 @@ void transparency()
     for (double rate : hostRates)
     {
         const auto t = measure::measureTransparency (rate);
-        std::printf ("  %7.0f   %7.3f dB %7.3f dB %7.3f dB %+7.3f dB %7.1f dB %6.3f ms\n", rate, t.deviationTo10k, t.deviationTo16k,
-                     t.deviationTo20k, t.offsetAt1k, t.crossFeedDb, t.delayMs);
+        std::printf ("  %7.0f   %7.3f dB %7.3f dB %7.3f dB %+7.3f dB %7.1f dB %6.3f ms\n", rate, t.deviationTo10k,
+                     t.deviationTo16k, t.deviationTo20k, t.offsetAt1k, t.crossFeedDb, t.delayMs);
     }
-    std::printf ("  targets: 44.1/48 kHz 0.15 / 0.5 / 1.5 dB; 88.2/96/192 kHz 0.3 dB to 20 kHz; cross-feed -90 dB; delay 0.5 ms at 44.1/48 kHz\n");
+    std::printf ("  targets: 44.1/48 kHz 0.15 / 0.5 / 1.5 dB; 88.2/96/192 kHz 0.3 dB to 20 kHz; cross-feed -90 dB; delay 0.5 ms "
+                 "at 44.1/48 kHz\n");
 }
 
 void width (double rate)
 {
-    std::printf ("\nWidth at %.0f Hz on partly correlated pink noise: change of side/mid energy ratio (mid level change)\n", rate);
+    std::printf ("\nWidth at %.0f Hz on partly correlated pink noise: change of side/mid energy ratio (mid level change)\n",
+                 rate);
     std::printf ("  EQ    ");
     for (float w : widths)
         std::printf ("  Width %+5.0f   ", static_cast<double> (w));
@@ -96,7 +100,8 @@ void widthEq (double rate)
                 difference = std::max (difference, std::abs (g[k] - gains[0][k]));
         std::printf ("  Width %+3.0f: %.4f dB", static_cast<double> (w), difference);
     }
-    std::printf ("\n  targets: flat within 0.2 dB with EQ off; half-boost rising over 2 octaves; 5 kHz within 0.5 dB; no effect (0.1 dB) at 0 and below\n");
+    std::printf ("\n  targets: flat within 0.2 dB with EQ off; half-boost rising over 2 octaves; 5 kHz within 0.5 dB; no effect "
+                 "(0.1 dB) at 0 and below\n");
 }
 
 void distortion()
@@ -107,7 +112,7 @@ void distortion()
     {
         double rate, frequency;
     };
-    const Case cases[] = { { 48000, 100 }, { 48000, 1000 }, { 48000, 6000 }, { 96000, 100 },
+    const Case cases[] = { { 48000, 100 },  { 48000, 1000 }, { 48000, 6000 }, { 96000, 100 },
                            { 96000, 1000 }, { 96000, 6000 }, { 44100, 1000 }, { 88200, 1000 } };
     for (const auto& c : cases)
         for (double level : { -12.0, 0.0, 12.0 })
@@ -128,20 +133,21 @@ void distortion()
 void stability()
 {
     std::printf ("\nStability (Width 15, EQ 1 and Width -15, EQ off; input gain +20 dB for the bursts)\n");
-    std::printf ("  host Hz  controls        largest |h|  decay to -120 dBFS  zeros stay zero  DC drift\n");
+    std::printf ("  host Hz  controls        largest |h|  decay to -120 dBFS  zeros stay zero  DC, tone   DC, silence\n");
     for (double rate : { 44100.0, 48000.0, 96000.0, 192000.0 })
         for (const Controls& c : { Controls { 15.0f, 1.0f, true, 20.0f }, Controls { -15.0f, 3.0f, false, 20.0f } })
         {
             const auto s = measure::measureStability (c, rate);
-            std::printf ("  %7.0f  Width %+3.0f EQ %s  %10.6f  %14.2f ms  %15s  %.2e\n", rate, static_cast<double> (c.width),
-                         c.eqOn ? "1  " : "off", s.largestHiddenState, s.decayMs, s.zeroInZeroOut ? "yes" : "NO", s.dcDrift);
+            std::printf ("  %7.0f  Width %+3.0f EQ %s  %10.6f  %14.2f ms  %15s  %.2e  %.2e\n", rate,
+                         static_cast<double> (c.width), c.eqOn ? "1  " : "off", s.largestHiddenState, s.decayMs,
+                         s.zeroInZeroOut ? "yes" : "NO", s.toneDc, s.silenceDc);
         }
     std::printf ("  Parameter sweeps (every control moved every block, EQ switch every 4th block), 100 Hz tone at -12 dBFS:\n");
     for (double rate : { 44100.0, 48000.0, 96000.0 })
     {
         const auto s = measure::measureSweep (rate);
-        std::printf ("  %7.0f  peak %+6.2f dBFS, peak third difference %7.1f dBFS (steady %7.1f dBFS)\n", rate, s.peakDb, s.clickDb,
-                     s.steadyClickDb);
+        std::printf ("  %7.0f  peak %+6.2f dBFS, peak third difference %7.1f dBFS (steady %7.1f dBFS)\n", rate, s.peakDb,
+                     s.clickDb, s.steadyClickDb);
     }
 }
 

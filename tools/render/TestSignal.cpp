@@ -50,7 +50,12 @@ juce::AudioBuffer<float> makeDefaultInput (double sampleRate, double seconds)
     auto buffer = makePinkNoise (sampleRate, seconds);
     const int length = buffer.getNumSamples();
 
-    struct Tone { double frequency; float level; float pan; };
+    struct Tone
+    {
+        double frequency;
+        float level;
+        float pan;
+    };
     const Tone tones[] = { { 110.0, 0.10f, 0.5f }, { 277.2, 0.06f, 0.2f }, { 659.3, 0.05f, 0.8f }, { 1760.0, 0.03f, 0.35f } };
 
     for (int i = 0; i < length; ++i)
