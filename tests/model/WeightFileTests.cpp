@@ -128,6 +128,15 @@ TEST_P (ShippedWeightFile, IsExactlyWhatTheGeneratorWrites)
     }
 }
 
+TEST_P (ShippedWeightFile, GeneratorIsDeterministic)
+{
+    const auto rate = GetParam().first;
+    const auto first = weights::designModelWeights (rate), second = weights::designModelWeights (rate);
+    ASSERT_EQ (first.size(), second.size());
+    for (size_t m = 0; m < first.size(); ++m)
+        EXPECT_EQ (first[m].values, second[m].values) << first[m].key;
+}
+
 INSTANTIATE_TEST_SUITE_P (Rates, ShippedWeightFile,
                           ::testing::Values (std::pair { 96000.0, "ModelWeights96k.json" },
                                              std::pair { 192000.0, "ModelWeights192k.json" }));

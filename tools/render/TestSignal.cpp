@@ -31,22 +31,39 @@ private:
 };
 } // namespace
 
-juce::AudioBuffer<float> makeDefaultInput (double sampleRate, double seconds)
+juce::AudioBuffer<float> makePinkNoise (double sampleRate, double seconds, unsigned seed)
 {
     const int length = static_cast<int> (sampleRate * seconds);
     juce::AudioBuffer<float> buffer (2, length);
-    PinkNoise common (1), left (2), right (3);
+    PinkNoise common (seed), left (seed + 1), right (seed + 2);
+    for (int i = 0; i < length; ++i)
+    {
+        const float shared = common.next();
+        buffer.setSample (0, i, 0.8f * shared + 0.45f * left.next());
+        buffer.setSample (1, i, 0.8f * shared + 0.45f * right.next());
+    }
+    return buffer;
+}
 
-    struct Tone { double frequency; float level; float pan; };
+juce::AudioBuffer<float> makeDefaultInput (double sampleRate, double seconds)
+{
+    auto buffer = makePinkNoise (sampleRate, seconds);
+    const int length = buffer.getNumSamples();
+
+    struct Tone
+    {
+        double frequency;
+        float level;
+        float pan;
+    };
     const Tone tones[] = { { 110.0, 0.10f, 0.5f }, { 277.2, 0.06f, 0.2f }, { 659.3, 0.05f, 0.8f }, { 1760.0, 0.03f, 0.35f } };
 
     for (int i = 0; i < length; ++i)
     {
         const double t = i / sampleRate;
         const float fade = static_cast<float> (std::min ({ 1.0, t / 0.05, (seconds - t) / 0.05 }));
-        const float shared = common.next();
-        float l = 0.8f * shared + 0.45f * left.next();
-        float r = 0.8f * shared + 0.45f * right.next();
+        float l = buffer.getSample (0, i);
+        float r = buffer.getSample (1, i);
         for (const auto& tone : tones)
         {
             const auto s = tone.level * static_cast<float> (std::sin (juce::MathConstants<double>::twoPi * tone.frequency * t));

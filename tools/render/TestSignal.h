@@ -9,6 +9,9 @@
 namespace render
 {
 
+/** Partly correlated stereo pink noise (L/R correlation about 0.76), deterministic per seed, near -20 dBFS RMS. */
+juce::AudioBuffer<float> makePinkNoise (double sampleRate, double seconds, unsigned seed = 1);
+
 /** Stereo test signal of `seconds` at `sampleRate`, deterministic, peaking near -6 dBFS. */
 juce::AudioBuffer<float> makeDefaultInput (double sampleRate, double seconds = 4.0);
 

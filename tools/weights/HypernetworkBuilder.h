@@ -17,7 +17,12 @@ public:
     static constexpr int hidden = 12;
     static constexpr int layerSize = 16;
     static constexpr int gateColumns = 3 * hidden;
-    enum Gate { resetGate = 0, updateGate = 1, candidate = 2 };
+    enum Gate
+    {
+        resetGate = 0,
+        updateGate = 1,
+        candidate = 2
+    };
 
     HypernetworkBuilder();
 
@@ -29,11 +34,12 @@ public:
     /** W_ih(input, gate block + unit) = constant + sum of coefficient * feature. */
     void setInputWeight (int input, Gate gate, int unit, float constant, const std::vector<std::pair<int, float>>& features = {});
     /** W_hh(from, gate block + to) = constant + sum of coefficient * feature. */
-    void setRecurrentWeight (int from, Gate gate, int to, float constant, const std::vector<std::pair<int, float>>& features = {});
+    void setRecurrentWeight (int from, Gate gate, int to, float constant,
+                             const std::vector<std::pair<int, float>>& features = {});
 
-    std::vector<float> layer0Weight() const;   // [16][2]
+    std::vector<float> layer0Weight() const; // [16][2]
     std::vector<float> layer0Bias() const;
-    std::vector<float> passWeight() const;     // [16][16] identity on declared features
+    std::vector<float> passWeight() const; // [16][16] identity on declared features
     std::vector<float> passBias (bool lift) const;
     std::vector<float> projectionIhWeight() const; // [72][16]
     std::vector<float> projectionIhBias() const;

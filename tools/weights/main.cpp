@@ -15,12 +15,13 @@ int main (int argc, char** argv)
     }
 
     const std::string folder = argv[1];
-    for (const auto& [rate, name] : { std::pair { 96000.0, "ModelWeights96k.json" }, std::pair { 192000.0, "ModelWeights192k.json" } })
+    for (const auto& [rate, name] :
+         { std::pair { 96000.0, "ModelWeights96k.json" }, std::pair { 192000.0, "ModelWeights192k.json" } })
     {
         const auto path = folder + "/" + name;
         std::ofstream file (path, std::ios::binary);
         file << weights::formatModelWeights (weights::designModelWeights (rate));
-        if (! file)
+        if (!file)
         {
             std::cerr << "cannot write " << path << "\n";
             return 1;
