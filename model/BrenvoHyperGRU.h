@@ -13,7 +13,9 @@
 namespace Brenvo
 {
 
-template <typename T, int HiddenSize, int Channels> class HyperGRU
+template <typename T, int HiddenSize, int Channels>
+
+class HyperGRU
 {
 public:
     using OutputMatrix = Eigen::Matrix<T, HiddenSize, Channels>;
@@ -84,7 +86,8 @@ public:
 
 private:
     /** A compile-time-sized view of a dynamic matrix that already has that shape. */
-    template <int Rows, int Cols, typename Dense> static auto fixedView (Dense& m) noexcept
+    template <int Rows, int Cols, typename Dense>
+    static auto fixedView (Dense& m) noexcept
     {
         eigen_assert (m.rows() == Rows && m.cols() == Cols);
         using Fixed = Eigen::Matrix<T, Rows, Cols>;
@@ -93,7 +96,8 @@ private:
     }
 
     /** Gate block k (0 = r, 1 = z, 2 = n) of a projection row. */
-    template <typename Row> static auto gate (const Row& projection, int k) noexcept
+    template <typename Row>
+    static auto gate (const Row& projection, int k) noexcept
     {
         return projection.template segment<HiddenSize> (k * HiddenSize);
     }
