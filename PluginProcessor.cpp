@@ -299,7 +299,7 @@ void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
     runNetwork (controlsChanged);
 
     if (M > n)
-        lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
+        applyLowPass (block);
 
     resample (downsamplers, modelBuffer, M, buffer, n);
 

@@ -69,6 +69,9 @@ public:
         or output (which = 1) half of truePeakLevels. */
     void GetTruePeak (juce::AudioBuffer<float>& buffer, int which);
 
+    /** Runs the low-pass over the internal-rate block, every channel through its own filter. */
+    void applyLowPass (juce::dsp::AudioBlock<float>& block) noexcept;
+
     /** The 46 low-pass taps for a host rate and an internal rate (Kaiser window). */
     static std::array<float, numLowPassTaps> designLowPass (double hostRate, double internalRate);
 

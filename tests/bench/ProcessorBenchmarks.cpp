@@ -94,6 +94,15 @@ void BM_StageLowPass (benchmark::State& state)
     PreparedProcessor p (rateOf (state));
     juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
     for (auto _ : state)
+        p.processor.applyLowPass (block);
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StraightforwardStageLowPass (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
+    for (auto _ : state)
         p.processor.lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
     reportPerAudioSecond (state, rateOf (state));
 }
@@ -206,6 +215,7 @@ BENCHMARK (BM_ProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageConvolution)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardStageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageResamplers)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageNetwork)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardStageNetwork)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
