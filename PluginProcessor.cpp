@@ -24,19 +24,36 @@ nlohmann::json parseWeights (const char* data, int size)
     return nlohmann::json::parse (text);
 }
 
-// ITU-R BS.1770-4 Annex 2: four 12-tap phases of the 4x over-sampling filter.
-// Coefficient 0 multiplies the newest sample.
-constexpr float truePeakPhases[4][12] = {
-    { 0.0017089843750f, 0.0109863281250f, -0.0196533203125f, 0.0332031250000f, -0.0594482421875f, 0.1373291015625f,
-      0.9721679687500f, -0.1022949218750f, 0.0476074218750f, -0.0266113281250f, 0.0148925781250f, -0.0083007812500f },
-    { -0.0291748046875f, 0.0292968750000f, -0.0517578125000f, 0.0891113281250f, -0.1665039062500f, 0.4650878906250f,
-      0.7797851562500f, -0.2003173828125f, 0.1015625000000f, -0.0582275390625f, 0.0330810546875f, -0.0189208984375f },
-    { -0.0189208984375f, 0.0330810546875f, -0.0582275390625f, 0.1015625000000f, -0.2003173828125f, 0.7797851562500f,
-      0.4650878906250f, -0.1665039062500f, 0.0891113281250f, -0.0517578125000f, 0.0292968750000f, -0.0291748046875f },
-    { -0.0083007812500f, 0.0148925781250f, -0.0266113281250f, 0.0476074218750f, -0.1022949218750f, 0.9721679687500f,
-      0.1373291015625f, -0.0594482421875f, 0.0332031250000f, -0.0196533203125f, 0.0109863281250f, 0.0017089843750f },
-};
+constexpr auto& truePeakPhases = BrenvoAudioProcessor::truePeakPhases;
 constexpr int truePeakKeptSamples = 12;
+
+/** The largest magnitude of the four phases' outputs over the n samples that
+    follow the kept ones in h. Each output is summed tap by tap from 0, as the
+    filter is written, but a run of positions is summed side by side so that
+    the compiler gives each output a vector lane. */
+float overSampledPeak (const float* h, int n) noexcept
+{
+    constexpr int run = 16;
+    std::array<float, run> peaks {};
+    for (int start = truePeakKeptSamples; start < n + truePeakKeptSamples; start += run)
+    {
+        const auto count = static_cast<size_t> (std::min (run, n + truePeakKeptSamples - start));
+        const float* newest = h + start;
+        for (const auto& phase : truePeakPhases)
+        {
+            std::array<float, run> y {};
+            for (int m = 0; m < 12; ++m)
+            {
+                const float* delayed = newest - m;
+                for (size_t k = 0; k < count; ++k)
+                    y[k] += phase[m] * delayed[k];
+            }
+            for (size_t k = 0; k < count; ++k)
+                peaks[k] = std::max (peaks[k], std::abs (y[k]));
+        }
+    }
+    return *std::max_element (peaks.begin(), peaks.end());
+}
 
 // Modified Bessel function I0, Abramowitz and Stegun 9.8.1 and 9.8.2.
 double besselI0 (double x)
@@ -272,7 +289,7 @@ void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
     runNetwork (controlsChanged);
 
     if (M > n)
-        lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
+        applyLowPass (block);
 
     resample (downsamplers, modelBuffer, M, buffer, n);
 
@@ -386,18 +403,7 @@ void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int wh
         else
             std::copy (buffer.getReadPointer (c), buffer.getReadPointer (c) + n, h + truePeakKeptSamples);
 
-        float peak = 0.0f;
-        for (int f = truePeakKeptSamples; f < n + truePeakKeptSamples; ++f)
-        {
-            for (const auto& phase : truePeakPhases)
-            {
-                float y = 0.0f;
-                for (int m = 0; m < 12; ++m)
-                    y += phase[m] * h[f - m];
-                peak = std::max (peak, std::abs (y));
-            }
-        }
-        truePeakLevels[static_cast<size_t> (index)] = 20.0f * std::log10 (peak);
+        truePeakLevels[static_cast<size_t> (index)] = 20.0f * std::log10 (overSampledPeak (h, n));
     }
 }
 

@@ -36,6 +36,19 @@ public:
 
     static constexpr int numLowPassTaps = 46;
 
+    /** ITU-R BS.1770-4 Annex 2: the four 12-tap phases of the 4x over-sampling
+        filter of the true-peak meters. Coefficient 0 multiplies the newest sample. */
+    static constexpr float truePeakPhases[4][12] = {
+        { 0.0017089843750f, 0.0109863281250f, -0.0196533203125f, 0.0332031250000f, -0.0594482421875f, 0.1373291015625f,
+          0.9721679687500f, -0.1022949218750f, 0.0476074218750f, -0.0266113281250f, 0.0148925781250f, -0.0083007812500f },
+        { -0.0291748046875f, 0.0292968750000f, -0.0517578125000f, 0.0891113281250f, -0.1665039062500f, 0.4650878906250f,
+          0.7797851562500f, -0.2003173828125f, 0.1015625000000f, -0.0582275390625f, 0.0330810546875f, -0.0189208984375f },
+        { -0.0189208984375f, 0.0330810546875f, -0.0582275390625f, 0.1015625000000f, -0.2003173828125f, 0.7797851562500f,
+          0.4650878906250f, -0.1665039062500f, 0.0891113281250f, -0.0517578125000f, 0.0292968750000f, -0.0291748046875f },
+        { -0.0083007812500f, 0.0148925781250f, -0.0266113281250f, 0.0476074218750f, -0.1022949218750f, 0.9721679687500f,
+          0.1373291015625f, -0.0594482421875f, 0.0332031250000f, -0.0196533203125f, 0.0109863281250f, 0.0017089843750f },
+    };
+
     BrenvoAudioProcessor();
     ~BrenvoAudioProcessor() override;
 
@@ -68,6 +81,9 @@ public:
     /** Measures the true peak of each channel of `buffer` into the input (which = 0)
         or output (which = 1) half of truePeakLevels. */
     void GetTruePeak (juce::AudioBuffer<float>& buffer, int which);
+
+    /** Runs the low-pass over the internal-rate block, every channel through its own filter. */
+    void applyLowPass (juce::dsp::AudioBlock<float>& block) noexcept;
 
     /** The 46 low-pass taps for a host rate and an internal rate (Kaiser window). */
     static std::array<float, numLowPassTaps> designLowPass (double hostRate, double internalRate);

@@ -17,6 +17,12 @@ find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(Threads REQUIRED)
+# FFTW carries the convolution's FFTs: JUCE's own FFT is several times slower.
+# It is linked at build time (JUCE's "static" FFTW mode links whatever library
+# it is given, here the shared one): the shared mode would dlopen
+# "libfftw3f.so", a name only the -dev package provides, and silently fall
+# back to the slow FFT on a machine that has just the run-time library.
+pkg_check_modules(FFTW3F REQUIRED IMPORTED_TARGET fftw3f)
 
 set(juce_sources "")
 foreach(module IN LISTS DUVELINE_JUCE_MODULES)
@@ -44,6 +50,7 @@ set(juce_public_definitions
   JUCE_DISPLAY_SPLASH_SCREEN=0
   JUCE_REPORT_APP_USAGE=0
   JUCE_DONT_DECLARE_PROJECTINFO=1
+  JUCE_DSP_USE_STATIC_FFTW=1
   $<IF:$<CONFIG:Debug>,DEBUG=1,NDEBUG=1>)
 foreach(module IN LISTS DUVELINE_JUCE_MODULES)
   list(APPEND juce_public_definitions JUCE_MODULE_AVAILABLE_${module}=1)
@@ -57,4 +64,4 @@ target_compile_features(juce_modules PUBLIC cxx_std_17)
 # The framework's own sources are not ours to keep warning-free.
 target_compile_options(juce_modules PRIVATE -w)
 target_link_libraries(juce_modules PUBLIC
-  PkgConfig::FREETYPE PNG::PNG JPEG::JPEG ZLIB::ZLIB Threads::Threads ${CMAKE_DL_LIBS} rt)
+  PkgConfig::FREETYPE PkgConfig::FFTW3F PNG::PNG JPEG::JPEG ZLIB::ZLIB Threads::Threads ${CMAKE_DL_LIBS} rt)

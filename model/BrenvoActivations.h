@@ -11,9 +11,10 @@ namespace Brenvo
 
 /** 1 / (1 + e^-x) element by element, with Eigen's vectorised exponential.
     The result has the argument's shape; for fixed-size arguments (the gate
-    rows) it lives on the stack, so the per-sample path never allocates. */
+    rows) it lives on the stack, so the per-sample path never allocates.
+    Inlined, so that the two gates of a step interleave their exponentials. */
 template <typename Derived>
-typename Derived::PlainObject sigmoid (const Eigen::MatrixBase<Derived>& x)
+EIGEN_STRONG_INLINE typename Derived::PlainObject sigmoid (const Eigen::MatrixBase<Derived>& x)
 {
     using Scalar = typename Derived::Scalar;
     return (Scalar (1) / (Scalar (1) + (-x.array()).exp())).matrix();

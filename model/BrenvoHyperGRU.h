@@ -8,15 +8,19 @@
 #include "BrenvoActivations.h"
 #include "BrenvoMatrix.h"
 
+#include <type_traits>
+
 namespace Brenvo
 {
 
 template <typename T, int HiddenSize, int Channels>
+
 class HyperGRU
 {
 public:
     using OutputMatrix = Eigen::Matrix<T, HiddenSize, Channels>;
     using GateRow = Eigen::Matrix<T, 1, HiddenSize>;
+    static constexpr int gateColumns = 3 * HiddenSize; // r, z and n blocks
 
     /** Reads "linear_out.weight": W_out(i, c) = v[c * H + i]. */
     void loadParams (nlohmann::json& weights)
@@ -43,25 +47,29 @@ public:
     }
 
     /** One step: gates r, z, candidate n, new hidden state h and output y.
-        The gate columns of W_ih (Channels x 3H) and W_hh (H x 3H) are r, z, n. */
+        The gate columns of W_ih (Channels x 3H) and W_hh (H x 3H) are r, z, n.
+        Every row and weight matrix is seen through a fixed-size view, so the
+        products and the element-wise steps unroll and vectorise at compile
+        time and nothing is allocated or resized per sample. */
     void forward_cell (const Matrix<T>& x, const Matrix<T>& W_ih, const Matrix<T>& W_hh)
     {
-        input_projection.noalias() = x * W_ih;
-        hidden_projection.noalias() = hidden_state * W_hh;
+        const auto input = fixedView<1, Channels> (x);
+        auto h = fixedView<1, HiddenSize> (hidden_state);
+        auto gi = fixedView<1, gateColumns> (input_projection);
+        auto gh = fixedView<1, gateColumns> (hidden_projection);
+        auto r = fixedView<1, HiddenSize> (reset_gate);
+        auto z = fixedView<1, HiddenSize> (update_gate);
+        auto n = fixedView<1, HiddenSize> (candidate);
 
-        const GateRow r_in = input_projection.template middleCols<HiddenSize> (0) + hidden_projection.template middleCols<HiddenSize> (0);
-        const GateRow z_in = input_projection.template middleCols<HiddenSize> (HiddenSize) + hidden_projection.template middleCols<HiddenSize> (HiddenSize);
-        reset_gate = sigmoid (r_in);
-        update_gate = sigmoid (z_in);
+        gi.noalias() = input.lazyProduct (fixedView<Channels, gateColumns> (W_ih));
+        gh.noalias() = h.lazyProduct (fixedView<HiddenSize, gateColumns> (W_hh));
 
-        const GateRow n_in = input_projection.template middleCols<HiddenSize> (2 * HiddenSize)
-                           + reset_gate.cwiseProduct (hidden_projection.template middleCols<HiddenSize> (2 * HiddenSize));
-        candidate = fastTanh (n_in);
+        r = sigmoid (gate (gi, 0) + gate (gh, 0));
+        z = sigmoid (gate (gi, 1) + gate (gh, 1));
+        n = fastTanh (gate (gi, 2) + r.cwiseProduct (gate (gh, 2)));
+        h = (z.array() * h.array() + (T (1) - z.array()) * n.array()).matrix();
 
-        hidden_state = (update_gate.array() * hidden_state.array()
-                        + (T (1) - update_gate.array()) * candidate.array()).matrix();
-
-        gru_output.noalias() = hidden_state * W_out;
+        fixedView<1, Channels> (gru_output).noalias() = h * W_out;
     }
 
     OutputMatrix W_out;
@@ -75,6 +83,24 @@ public:
     Matrix<T> input_projection;
     Matrix<T> hidden_projection;
     Matrix<T> gru_input;
+
+private:
+    /** A compile-time-sized view of a dynamic matrix that already has that shape. */
+    template <int Rows, int Cols, typename Dense>
+    static auto fixedView (Dense& m) noexcept
+    {
+        eigen_assert (m.rows() == Rows && m.cols() == Cols);
+        using Fixed = Eigen::Matrix<T, Rows, Cols>;
+        using View = std::conditional_t<std::is_const_v<Dense>, const Fixed, Fixed>;
+        return Eigen::Map<View> (m.data());
+    }
+
+    /** Gate block k (0 = r, 1 = z, 2 = n) of a projection row. */
+    template <typename Row>
+    static auto gate (const Row& projection, int k) noexcept
+    {
+        return projection.template segment<HiddenSize> (k * HiddenSize);
+    }
 };
 
 } // namespace Brenvo

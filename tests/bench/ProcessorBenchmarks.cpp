@@ -1,9 +1,11 @@
 /*
     Speed of the widening chain: the whole processBlock per host rate as a
     real-time factor (seconds of audio per CPU second), each stage's cost per
-    second of audio, and one recurrent step.
+    second of audio, and one recurrent step; each beside the straightforward
+    chain where the two differ, so one run compares them.
 */
 #include "PluginProcessor.h"
+#include "StraightforwardChain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,7 +50,10 @@ void reportPerAudioSecond (benchmark::State& state, double rate)
     state.counters["audio_s_per_cpu_s"] = benchmark::Counter (blocks * hostBlock / rate, benchmark::Counter::kIsRate);
 }
 
-double rateOf (const benchmark::State& state) { return static_cast<double> (state.range (0)); }
+double rateOf (const benchmark::State& state)
+{
+    return static_cast<double> (state.range (0));
+}
 
 void BM_ProcessBlock (benchmark::State& state)
 {
@@ -57,6 +62,19 @@ void BM_ProcessBlock (benchmark::State& state)
     {
         p.buffer.makeCopyOf (p.input, true);
         p.processor.processBlock (p.buffer, p.midi);
+        benchmark::DoNotOptimize (p.buffer.getReadPointer (0));
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StraightforwardProcessBlock (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    StraightforwardChain chain (p.processor);
+    for (auto _ : state)
+    {
+        p.buffer.makeCopyOf (p.input, true);
+        chain.process (p.buffer);
         benchmark::DoNotOptimize (p.buffer.getReadPointer (0));
     }
     reportPerAudioSecond (state, rateOf (state));
@@ -76,6 +94,15 @@ void BM_StageLowPass (benchmark::State& state)
     PreparedProcessor p (rateOf (state));
     juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
     for (auto _ : state)
+        p.processor.applyLowPass (block);
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_StraightforwardStageLowPass (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    juce::dsp::AudioBlock<float> block (p.processor.modelBuffer);
+    for (auto _ : state)
         p.processor.lowPassFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
     reportPerAudioSecond (state, rateOf (state));
 }
@@ -88,8 +115,10 @@ void BM_StageResamplers (benchmark::State& state)
     for (auto _ : state)
         for (int c = 0; c < 2; ++c)
         {
-            proc.upsamplers[(size_t) c].process (double (hostBlock) / M, p.input.getReadPointer (c), proc.modelBuffer.getWritePointer (c), M, hostBlock, 0);
-            proc.downsamplers[(size_t) c].process (double (M) / hostBlock, proc.modelBuffer.getReadPointer (c), p.buffer.getWritePointer (c), hostBlock, M, 0);
+            proc.upsamplers[(size_t)c].process (double (hostBlock) / M, p.input.getReadPointer (c),
+                                                proc.modelBuffer.getWritePointer (c), M, hostBlock, 0);
+            proc.downsamplers[(size_t)c].process (double (M) / hostBlock, proc.modelBuffer.getReadPointer (c),
+                                                  p.buffer.getWritePointer (c), hostBlock, M, 0);
         }
     reportPerAudioSecond (state, rateOf (state));
 }
@@ -111,6 +140,15 @@ void BM_StageNetwork (benchmark::State& state)
     reportPerAudioSecond (state, rateOf (state));
 }
 
+void BM_StraightforwardStageNetwork (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    StraightforwardChain chain (p.processor);
+    for (auto _ : state)
+        chain.runNetwork (false);
+    reportPerAudioSecond (state, rateOf (state));
+}
+
 void BM_StageMeters (benchmark::State& state)
 {
     PreparedProcessor p (rateOf (state));
@@ -122,7 +160,21 @@ void BM_StageMeters (benchmark::State& state)
     reportPerAudioSecond (state, rateOf (state));
 }
 
-void BM_ForwardCell (benchmark::State& state)
+void BM_StraightforwardStageMeters (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    StraightforwardChain chain (p.processor);
+    for (auto _ : state)
+    {
+        chain.measureTruePeak (p.buffer, 0);
+        chain.measureTruePeak (p.buffer, 1);
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+/** One recurrent step after another, each input taken from the last output. */
+template <typename Step>
+void runSteps (benchmark::State& state, Step step)
 {
     PreparedProcessor p (48000.0);
     auto& gru = p.processor.gru96k;
@@ -132,10 +184,20 @@ void BM_ForwardCell (benchmark::State& state)
     {
         gru.gru_input (0, 0) = x;
         gru.gru_input (0, 1) = -x;
-        gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh);
+        step (gru, net);
         x = 0.5f * gru.gru_output (0, 0) + 0.01f;
     }
     benchmark::DoNotOptimize (x);
+}
+
+void BM_ForwardCell (benchmark::State& state)
+{
+    runSteps (state, [] (auto& gru, auto& net) { gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh); });
+}
+
+void BM_StraightforwardStep (benchmark::State& state)
+{
+    runSteps (state, [] (auto& gru, auto& net) { StraightforwardChain::step (gru, gru.gru_input, net.W_ih, net.W_hh); });
 }
 
 void hostRates (benchmark::internal::Benchmark* b)
@@ -146,11 +208,16 @@ void hostRates (benchmark::internal::Benchmark* b)
 } // namespace
 
 BENCHMARK (BM_ProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageConvolution)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardStageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageResamplers)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageNetwork)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardStageNetwork)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageMeters)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardStageMeters)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_ForwardCell);
+BENCHMARK (BM_StraightforwardStep);
 
 BENCHMARK_MAIN();
