@@ -41,4 +41,18 @@ void drawCentredQuarter (juce::Graphics& g, const juce::Image& image, int width,
 {
     drawWithin (g, image, centredQuarter (image, width, height, scale));
 }
+
+juce::Rectangle<int> anchoredQuarter (const juce::Image& image, float anchorX, float anchorY, float scale)
+{
+    const auto size = centredQuarter (image, 0, 0, scale);
+    const auto w = size.getWidth();
+    const auto h = size.getHeight();
+    // The halves are integers; the subtraction is done in floating point.
+    return { (int)(anchorX * scale - (float)(w / 2)), (int)(anchorY * scale - (float)(h / 2)), w, h };
+}
+
+void drawAnchoredQuarter (juce::Graphics& g, const juce::Image& image, float anchorX, float anchorY, float scale)
+{
+    drawWithin (g, image, anchoredQuarter (image, anchorX, anchorY, scale));
+}
 } // namespace Artwork

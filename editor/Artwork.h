@@ -33,4 +33,12 @@ void drawWithin (juce::Graphics& g, const juce::Image& image, juce::Rectangle<in
 
 /** Draws a control face by the centred-quarter rule. */
 void drawCentredQuarter (juce::Graphics& g, const juce::Image& image, int width, int height, float scale);
+
+/** Where a face goes when it is centred on the point (anchorX, anchorY) of the
+    window instead of in its control: same size as the centred quarter, so that a
+    button's face keeps its place when its toggle grows to the whole window. */
+juce::Rectangle<int> anchoredQuarter (const juce::Image& image, float anchorX, float anchorY, float scale);
+
+/** Draws a face by the anchored-quarter rule. */
+void drawAnchoredQuarter (juce::Graphics& g, const juce::Image& image, float anchorX, float anchorY, float scale);
 } // namespace Artwork

@@ -26,9 +26,14 @@ TEST_F (EditorLayoutTest, WindowIsFixedAt720By480)
 
 TEST_F (EditorLayoutTest, ChildrenStackFromBackgroundButtonUp)
 {
-    ASSERT_GE (editor->getNumChildComponents(), 2);
-    EXPECT_EQ (editor->getChildComponent (0), &editor->backgroundButton);
-    EXPECT_EQ (editor->getChildComponent (1), &editor->ioSegment);
+    // Later children lie above earlier ones: bypass covers information, and both
+    // cover everything else.
+    const juce::Component* children[] = { &editor->backgroundButton, &editor->presetSegment, &editor->ioSegment,
+                                          &editor->widthSegment,     &editor->eqSegment,     &editor->informationSegment,
+                                          &editor->bypassSegment };
+    ASSERT_EQ (editor->getNumChildComponents(), 7);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ (editor->getChildComponent (i), children[i]) << i;
 
     auto& segment = editor->ioSegment;
     const juce::Component* expected[] = { &segment.volumeMeter, &segment.inputSlider, &segment.outputSlider,
@@ -55,6 +60,17 @@ TEST_F (EditorLayoutTest, FirstPaintPlacesEveryChild)
     EXPECT_EQ (segment.linkButton.getBounds(), R (53, 160, 35, 47));
     EXPECT_EQ (segment.volumeMeter.inputPeakButton.getBounds(), R (-4, 0, 69, 23));
     EXPECT_EQ (segment.volumeMeter.outputPeakButton.getBounds(), R (73, 0, 69, 23));
+
+    EXPECT_EQ (editor->presetSegment.getBounds(), R (66, 23, 84, 44));
+    EXPECT_EQ (editor->widthSegment.getBounds(), R (205, 83, 310, 310));
+    EXPECT_EQ (editor->eqSegment.getBounds(), R (540, 70, 160, 380));
+    EXPECT_EQ (editor->informationSegment.getBounds(), R (522, 443, 190, 30));
+    EXPECT_EQ (editor->bypassSegment.getBounds(), R (533, 23, 86, 44));
+    EXPECT_EQ (editor->widthSegment.widthSlider.getBounds(), R (20, 20, 271, 271));
+    EXPECT_EQ (editor->widthSegment.widthLabel.getBounds(), R (130, 185, 50, 25));
+    EXPECT_EQ (editor->eqSegment.eqSlider.getBounds(), R (0, 0, 160, 330));
+    EXPECT_EQ (editor->eqSegment.eqToggle.getBounds(), R (5, 310, 64, 64));
+    EXPECT_EQ (editor->presetSegment.presetButton.getBounds(), R (0, 0, 84, 44));
 }
 
 TEST_F (EditorLayoutTest, BackgroundIsHalvedOnceAndCoversTheWindow)

@@ -68,6 +68,12 @@ juce::Image render (juce::Component& component, juce::Colour background)
     return image;
 }
 
+bool isMaskColour (juce::Colour pixel, int tolerance)
+{
+    return std::abs (pixel.getRed() - 0xde) <= tolerance && std::abs (pixel.getGreen() - 0xe4) <= tolerance &&
+           std::abs (pixel.getBlue() - 0xed) <= tolerance;
+}
+
 std::unique_ptr<BrenvoAudioProcessorEditor> openEditor (BrenvoAudioProcessor& processor)
 {
     auto* editor = dynamic_cast<BrenvoAudioProcessorEditor*> (processor.createEditorIfNeeded());

@@ -27,6 +27,10 @@ void automate (BrenvoAudioProcessor& processor, const char* id, float value);
 /** Paints a component (and its children) into a new ARGB image over `background`. */
 juce::Image render (juce::Component& component, juce::Colour background = juce::Colours::black);
 
+/** Whether a pixel shows the panel colour with which meters, ring and arc mask
+    what lies beyond their value (each channel within `tolerance`). */
+bool isMaskColour (juce::Colour pixel, int tolerance);
+
 /** Creates the processor's editor the way a host does. */
 std::unique_ptr<BrenvoAudioProcessorEditor> openEditor (BrenvoAudioProcessor& processor);
 } // namespace EditorTest

@@ -5,6 +5,7 @@
 */
 #include "EditorTestSupport.h"
 #include "WindowManagerAtoms.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -71,21 +72,12 @@ protected:
     {
         editor->repaint();
         EditorTest::pumpPendingMessages();
-        const auto image = editor->createComponentSnapshot (editor->getLocalBounds());
-        const juce::File folder (DUVELINE_SCREENSHOT_DIR);
-        folder.createDirectory();
-        const auto file = folder.getChildFile (name);
-        file.deleteFile();
-        juce::FileOutputStream stream (file);
-        EXPECT_TRUE (stream.openedOk() && juce::PNGImageFormat().writeImageToStream (image, stream)) << file.getFullPathName();
-        return image;
+        return WindowTest::screenshot (*editor, name);
     }
 
     static bool showsPanel (const juce::Image& image, int x, int y)
     {
-        const auto pixel = image.getPixelAt (x, y);
-        return std::abs (pixel.getRed() - 0xde) <= 2 && std::abs (pixel.getGreen() - 0xe4) <= 2 &&
-               std::abs (pixel.getBlue() - 0xed) <= 2;
+        return EditorTest::isMaskColour (image.getPixelAt (x, y), 2);
     }
 
     BrenvoAudioProcessor processor;
