@@ -9,9 +9,8 @@
 #include "StereoFigures.h"
 #include "TestSignal.h"
 #include "TruePeak.h"
+#include "WavFiles.h"
 #include "editor/PresetTable.h"
-
-#include <juce_audio_formats/juce_audio_formats.h>
 
 #include <cstdlib>
 #include <iomanip>
@@ -21,31 +20,9 @@ namespace duveline::host
 {
 namespace
 {
-bool ReadWav (const std::string& path, juce::AudioBuffer<float>& buffer, double& rate)
+juce::File FileAt (const std::string& path)
 {
-    juce::WavAudioFormat wav;
-    const juce::File file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
-    std::unique_ptr<juce::AudioFormatReader> reader (wav.createReaderFor (file.createInputStream().release(), true));
-    if (reader == nullptr || reader->numChannels < 1 || reader->lengthInSamples <= 0)
-        return false;
-    buffer.setSize (2, static_cast<int> (reader->lengthInSamples));
-    reader->read (&buffer, 0, buffer.getNumSamples(), 0, true, true);
-    if (reader->numChannels == 1)
-        buffer.copyFrom (1, 0, buffer, 0, 0, buffer.getNumSamples());
-    rate = reader->sampleRate;
-    return true;
-}
-
-bool WriteWav (const std::string& path, const juce::AudioBuffer<float>& buffer, double rate, std::string& written)
-{
-    const juce::File file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
-    file.getParentDirectory().createDirectory();
-    file.deleteFile();
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (
-        file.createOutputStream().release(), rate, static_cast<unsigned> (buffer.getNumChannels()), 24, {}, 0));
-    written = file.getFullPathName().toStdString();
-    return writer != nullptr && writer->writeFromAudioSampleBuffer (buffer, 0, buffer.getNumSamples());
+    return juce::File::getCurrentWorkingDirectory().getChildFile (path);
 }
 
 void PrintFigures (std::ostream& out, const char* label, const juce::AudioBuffer<float>& audio)
@@ -233,7 +210,7 @@ int RunRender (const RenderOptions& options, std::ostream& out, std::ostream& er
     double rate = options.rate;
     if (options.input.empty())
         audio = render::makeDefaultInput (rate);
-    else if (!ReadWav (options.input, audio, rate))
+    else if (!render::readWav (FileAt (options.input), audio, rate))
     {
         err << "cannot read " << options.input << " as a WAV file\n";
         return 1;
@@ -335,8 +312,8 @@ int RunRender (const RenderOptions& options, std::ostream& out, std::ostream& er
     PrintFigures (out, "input", input);
     PrintFigures (out, "output", audio);
 
-    std::string written;
-    if (!WriteWav (options.output, audio, rate, written))
+    const std::string written = FileAt (options.output).getFullPathName().toStdString();
+    if (!render::writeWav (FileAt (options.output), audio, rate))
     {
         err << "cannot write " << written << "\n";
         return Finish (host, instance, out, 1);
