@@ -4,6 +4,8 @@
 */
 #pragma once
 
+#include "AAX_Callbacks.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -36,6 +38,9 @@ struct ProcessProcRecord
     bool hasBackgroundProc = false;
     std::vector<std::string> symbols; // TI: file and symbol names
     PropertyRecords properties;
+    // The native procedures themselves, for running the component (never printed).
+    AAX_CProcessProc processProc = nullptr;
+    AAX_CInstanceInitProc instanceInitProc = nullptr;
 };
 
 struct ComponentRecord
@@ -56,7 +61,8 @@ struct EffectRecord
     std::string effectID;
     std::vector<std::string> names;
     std::vector<uint32_t> categories;
-    std::map<uint32_t, bool> procPtrs; // procedure-pointer ID -> non-null
+    std::map<uint32_t, bool> procPtrs;       // procedure-pointer ID -> non-null
+    std::map<uint32_t, void*> procAddresses; // procedure-pointer ID -> the procedure (never printed)
     std::vector<std::string> resources;
     std::vector<MeterRecord> meters;
     std::vector<ComponentRecord> components;

@@ -3,14 +3,11 @@
 */
 #include "Host.h"
 
-#include "ACF/ACFPtr.h"
-#include "HostObjects.h"
-#include "PluginModule.h"
+#include "PluginHost.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <memory>
 #include <sstream>
 
 namespace duveline::host
@@ -23,15 +20,6 @@ std::string Hex64 (uint64_t value)
     std::snprintf (text, sizeof (text), "0x%016llX", static_cast<unsigned long long> (value));
     return text;
 }
-
-void CollectDescription (IACFPluginDefinition* definition, DescribeResult& result)
-{
-    const HostCollection* collection = HostCollection::From (definition);
-    if (collection == nullptr)
-        return;
-    result.description = collection->Record();
-    result.hasDescription = true;
-}
 } // namespace
 
 bool DescribeResult::Clean() const
@@ -42,53 +30,27 @@ bool DescribeResult::Clean() const
 DescribeResult DescribePlugin (const std::string& path, const HostConfig& config)
 {
     DescribeResult result;
-    PluginModule module;
-    if (!module.Load (path))
+    PluginHost host (config);
+    if (!host.Load (path))
     {
-        result.loadError = module.Error();
+        result.loadError = host.LoadError();
         return result;
     }
     result.loaded = true;
+    result.sdkVersionResult = host.SdkVersionResult();
+    result.sdkVersion = host.SdkVersion();
+    result.startupResult = host.StartupResult();
+    result.registerResult = host.RegisterResult();
+    result.hasDescription = host.HasDescription();
+    result.description = host.GetDescription();
 
-    auto session = std::make_unique<Session> (config);
-    {
-        auto host = ACFPtr<IACFUnknown>::AddRefed (new HostUnknown (*session));
-
-        result.sdkVersionResult = module.GetSDKVersion (&result.sdkVersion);
-        result.startupResult = module.Startup (host.Get());
-
-        ACFPtr<IACFPluginDefinition> definition;
-        result.registerResult = module.RegisterPlugin (host.Get(), definition.Receive());
-        if (result.registerResult == 0)
-            CollectDescription (definition.Get(), result);
-        else
-            definition.Detach(); // a failed registration hands out nothing
-        definition.Reset();
-
-        result.shutdownResult = module.Shutdown (host.Get());
-        result.canUnloadNow = module.CanUnloadNow (host.Get());
-    }
-
-    result.traces = session->Traces();
-    result.asserts = session->Asserts();
-    for (int kind = 0; kind < static_cast<int> (ObjectKind::Count); ++kind)
-    {
-        const int32_t live = session->LiveObjects (static_cast<ObjectKind> (kind));
-        if (live != 0)
-            result.leakedHostObjects.emplace_back (ObjectKindName (static_cast<ObjectKind> (kind)), live);
-    }
-
-    if (result.canUnloadNow == 0 && result.leakedHostObjects.empty())
-    {
-        module.Unload();
-        result.unloaded = true;
-    }
-    else
-    {
-        // Something still points into the plug-in or at host objects: keep both alive.
-        module.Abandon();
-        session.release();
-    }
+    const ShutdownReport report = host.Shutdown();
+    result.shutdownResult = report.shutdownResult;
+    result.canUnloadNow = report.canUnloadNow;
+    result.traces = report.traces;
+    result.asserts = report.asserts;
+    result.leakedHostObjects = report.leakedHostObjects;
+    result.unloaded = report.unloaded;
     return result;
 }
 

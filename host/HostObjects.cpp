@@ -20,20 +20,6 @@ constexpr acfUID kIdentityComponentDescriptor = {
 constexpr acfUID kIdentityEffectDescriptor = { 0x6B1E0C21, 0x3D0A, 0x4F4E, { 0x9A, 0x51, 0x44, 0x75, 0x76, 0x65, 0x01, 0x03 } };
 constexpr acfUID kIdentityCollection = { 0x6B1E0C21, 0x3D0A, 0x4F4E, { 0x9A, 0x51, 0x44, 0x75, 0x76, 0x65, 0x01, 0x04 } };
 
-// Answers a query with p (one reference for the caller).
-template <typename T> acfResult Answer (T* p, void** ppOut)
-{
-    *ppOut = p;
-    p->AddRef();
-    return ACF_OK;
-}
-
-acfResult Refuse (void** ppOut)
-{
-    *ppOut = nullptr;
-    return ACF_E_NOINTERFACE;
-}
-
 template <typename T> T* FromIdentity (IACFUnknown* unknown, const acfUID& identity)
 {
     if (unknown == nullptr)
@@ -109,11 +95,11 @@ acfResult HostPropertyMap::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == kIdentityPropertyMap)
-        return Answer (this, ppOut);
+        return AnswerQuery (this, ppOut);
     if (iid == IID_IACFUnknown || (iid == IID_IAAXPropertyMapV1 && mVersion >= 1) ||
         (iid == IID_IAAXPropertyMapV2 && mVersion >= 2) || (iid == IID_IAAXPropertyMapV3 && mVersion >= 3))
-        return Answer (static_cast<AAX_IACFPropertyMap_V3*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFPropertyMap_V3*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_CBoolean HostPropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue)
@@ -200,11 +186,11 @@ acfResult HostComponentDescriptor::QueryInterface (const acfIID& iid, void** ppO
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == kIdentityComponentDescriptor)
-        return Answer (this, ppOut);
+        return AnswerQuery (this, ppOut);
     if (iid == IID_IACFUnknown || (iid == IID_IAAXComponentDescriptorV1 && mVersion >= 1) ||
         (iid == IID_IAAXComponentDescriptorV2 && mVersion >= 2) || (iid == IID_IAAXComponentDescriptorV3 && mVersion >= 3))
-        return Answer (static_cast<AAX_IACFComponentDescriptor_V3*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFComponentDescriptor_V3*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_Result HostComponentDescriptor::AddField (const char* call, AAX_CFieldIndex fieldIndex, std::vector<int64_t> arguments,
@@ -304,6 +290,8 @@ AAX_Result HostComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc proc
     entry.record.hasProcessProc = processProc != nullptr;
     entry.record.hasInstanceInitProc = instanceInitProc != nullptr;
     entry.record.hasBackgroundProc = backgroundProc != nullptr;
+    entry.record.processProc = processProc;
+    entry.record.instanceInitProc = instanceInitProc;
     entry.properties = HoldPropertyMap (properties);
     if (outProcID != nullptr)
         *outProcID = entry.record.id;
@@ -351,6 +339,8 @@ AAX_Result HostComponentDescriptor::AddProcessProc (IACFUnknown* properties, AAX
         entry.record.hasProcessProc = procs[0] != nullptr;
         entry.record.hasInstanceInitProc = procs[1] != nullptr;
         entry.record.hasBackgroundProc = procs[2] != nullptr;
+        entry.record.processProc = reinterpret_cast<AAX_CProcessProc> (const_cast<void*> (procs[0]));
+        entry.record.instanceInitProc = reinterpret_cast<AAX_CInstanceInitProc> (const_cast<void*> (procs[1]));
         entry.properties = HoldPropertyMap (properties);
         registered.push_back (entry.record.id);
         mProcessProcs.push_back (std::move (entry));
@@ -395,11 +385,11 @@ acfResult HostEffectDescriptor::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == kIdentityEffectDescriptor)
-        return Answer (this, ppOut);
+        return AnswerQuery (this, ppOut);
     if (iid == IID_IACFUnknown || (iid == IID_IAAXEffectDescriptorV1 && mVersion >= 1) ||
         (iid == IID_IAAXEffectDescriptorV2 && mVersion >= 2))
-        return Answer (static_cast<AAX_IACFEffectDescriptor_V2*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFEffectDescriptor_V2*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_Result HostEffectDescriptor::AddComponent (IACFUnknown* componentDescriptor)
@@ -434,6 +424,7 @@ AAX_Result HostEffectDescriptor::AddCategoryBypassParameter (uint32_t category, 
 AAX_Result HostEffectDescriptor::AddProcPtr (void* procPtr, AAX_CProcPtrID procID)
 {
     mRecord.procPtrs[procID] = procPtr != nullptr;
+    mRecord.procAddresses[procID] = procPtr;
     return AAX_SUCCESS;
 }
 
@@ -495,12 +486,12 @@ acfResult HostCollection::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == kIdentityCollection)
-        return Answer (this, ppOut);
+        return AnswerQuery (this, ppOut);
     if (iid == IID_IACFUnknown || iid == IID_IAAXCollectionV1 || iid == IID_IACFDefinition)
-        return Answer (static_cast<AAX_IACFCollection*> (this), ppOut);
+        return AnswerQuery (static_cast<AAX_IACFCollection*> (this), ppOut);
     if (iid == IID_IACFPluginDefinition && mSession.Config().offerPluginDefinition)
-        return Answer (static_cast<IACFPluginDefinition*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<IACFPluginDefinition*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 acfResult HostCollection::DefineAttribute (const acfUID&, const acfUID&, const void*, acfUInt32)
@@ -592,8 +583,8 @@ acfResult HostServices::QueryInterface (const acfIID& iid, void** ppOut)
         return ACF_E_POINTER;
     if (iid == IID_IACFUnknown || (iid == IID_IAAXHostServicesV1 && mVersion >= 1) ||
         (iid == IID_IAAXHostServicesV2 && mVersion >= 2) || (iid == IID_IAAXHostServicesV3 && mVersion >= 3))
-        return Answer (static_cast<AAX_IACFHostServices_V3*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFHostServices_V3*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_Result HostServices::Assert (const char* file, int32_t line, const char* note)
@@ -629,8 +620,8 @@ acfResult HostFeatureInfo::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == IID_IACFUnknown || iid == IID_IAAXFeatureInfoV1)
-        return Answer (static_cast<AAX_IACFFeatureInfo*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFFeatureInfo*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_Result HostFeatureInfo::SupportLevel (AAX_ESupportLevel& outSupportLevel)
@@ -660,8 +651,8 @@ acfResult HostDescriptionHost::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == IID_IACFUnknown || iid == IID_IAAXDescriptionHostV1)
-        return Answer (static_cast<AAX_IACFDescriptionHost*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<AAX_IACFDescriptionHost*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 AAX_Result HostDescriptionHost::AcquireFeatureProperties (const AAX_Feature_UID& feature, IACFUnknown** outFeatureInfo)
@@ -683,8 +674,8 @@ acfResult HostDefinition::QueryInterface (const acfIID& iid, void** ppOut)
     if (ppOut == nullptr)
         return ACF_E_POINTER;
     if (iid == IID_IACFUnknown || iid == IID_IACFDefinition)
-        return Answer (static_cast<IACFDefinition*> (this), ppOut);
-    return Refuse (ppOut);
+        return AnswerQuery (static_cast<IACFDefinition*> (this), ppOut);
+    return RefuseQuery (ppOut);
 }
 
 acfResult HostDefinition::DefineAttribute (const acfUID&, const acfUID&, const void*, acfUInt32)
@@ -718,24 +709,24 @@ acfResult HostUnknown::QueryInterface (const acfIID& iid, void** ppOut)
     *ppOut = nullptr;
     const HostConfig& config = mSession.Config();
     if (iid == IID_IACFUnknown)
-        return Answer (static_cast<IACFComponentFactory*> (this), ppOut);
+        return AnswerQuery (static_cast<IACFComponentFactory*> (this), ppOut);
     if (iid == IID_IACFComponentFactory)
     {
         switch (config.componentFactory)
         {
         case FactoryAnswer::Offer:
-            return Answer (static_cast<IACFComponentFactory*> (this), ppOut);
+            return AnswerQuery (static_cast<IACFComponentFactory*> (this), ppOut);
         case FactoryAnswer::NullAnswer:
             return ACF_OK;
         case FactoryAnswer::Refuse:
-            return Refuse (ppOut);
+            return RefuseQuery (ppOut);
         }
     }
     if (iid == IID_IAAXDescriptionHostV1 && config.offerDescriptionHost)
         return HandOut (new HostDescriptionHost (mSession), iid, ppOut);
     if (iid == IID_IACFDefinition)
         return HandOut (new HostDefinition (mSession), iid, ppOut);
-    return Refuse (ppOut);
+    return RefuseQuery (ppOut);
 }
 
 acfResult HostUnknown::CreateInstance (const acfUID& componentID, IACFUnknown* outer, const acfIID& iid, void** ppOut)

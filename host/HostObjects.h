@@ -56,6 +56,20 @@ private:
         return DoRelease();                                                                                                      \
     }
 
+// Answers a query with p (one reference for the caller).
+template <typename T> acfResult AnswerQuery (T* p, void** ppOut)
+{
+    *ppOut = p;
+    p->AddRef();
+    return ACF_OK;
+}
+
+inline acfResult RefuseQuery (void** ppOut)
+{
+    *ppOut = nullptr;
+    return ACF_E_NOINTERFACE;
+}
+
 // Creates an object with no reference, asks it for iid into out and lets it go again when the
 // query fails: the object either ends up with exactly the caller's reference or is gone.
 template <typename T> acfResult HandOut (T* object, const acfIID& iid, void** out)

@@ -27,6 +27,16 @@ const char* ObjectKindName (ObjectKind kind)
         return "component descriptor";
     case ObjectKind::PropertyMap:
         return "property map";
+    case ObjectKind::InstanceHost:
+        return "instance host";
+    case ObjectKind::Controller:
+        return "controller";
+    case ObjectKind::AutomationDelegate:
+        return "automation delegate";
+    case ObjectKind::Transport:
+        return "transport";
+    case ObjectKind::ViewContainer:
+        return "view container";
     case ObjectKind::Count:
         break;
     }

@@ -37,6 +37,11 @@ struct HostConfig
     // Support the host reports for further stem formats, and the level of each through its map.
     AAX_ESupportLevel stemFormatSupport = AAX_eSupportLevel_ByProperty;
     AAX_ESupportLevel stemFormatLevel = AAX_eSupportLevel_Supported;
+    // Run-time interfaces offered to instances.
+    int controllerVersion = 3; // 0 (none) to 3
+    int transportVersion = 3;  // 0 (none) to 3
+    bool offerAutomation = true;
+    int viewContainerVersion = 2; // 1 or 2
 };
 
 enum class ObjectKind
@@ -50,6 +55,11 @@ enum class ObjectKind
     EffectDescriptor,
     ComponentDescriptor,
     PropertyMap,
+    InstanceHost,
+    Controller,
+    AutomationDelegate,
+    Transport,
+    ViewContainer,
     Count
 };
 

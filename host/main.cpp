@@ -1,8 +1,13 @@
 /*
-    duveline-host: loads an AAX plug-in shared object, registers its description and prints it,
-    readably or as JSON. Options make it act as an older or a misbehaving host.
+    duveline-host: loads an AAX plug-in shared object (or bundle). "describe" registers its
+    description and prints it, readably or as JSON, with options that make it act as an older or
+    a misbehaving host; "render" renders audio through it as the main job.
 */
 #include "Host.h"
+#include "RenderJob.h"
+
+#include <iostream>
+#include <vector>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +21,11 @@ int Usage()
     std::fprintf (stderr, "usage: duveline-host describe <plug-in.so> [--json]\n"
                           "         [--host-services-version N] [--effect-descriptor-version N]\n"
                           "         [--component-descriptor-version N] [--property-map-version N]\n"
-                          "         [--no-description-host] [--refuse-factory] [--refuse-plugin-definition]\n");
+                          "         [--no-description-host] [--refuse-factory] [--refuse-plugin-definition]\n"
+                          "       duveline-host render <bundle> [--in in.wav] [--out out.wav] [--rate Hz] [--block N]\n"
+                          "         [--preset NAME] [--set Name=value ...] [--automate Name=seconds:value,... ...]\n"
+                          "         [--save-chunks FILE] [--load-chunks FILE]\n"
+                          "Without --in, render uses the built-in stereo test signal at --rate (default 48000).\n");
     return 2;
 }
 
@@ -29,10 +38,24 @@ bool ParseVersion (const char* text, int highest, int& out)
     out = static_cast<int> (value);
     return true;
 }
+
+int Render (int argc, char** argv)
+{
+    duveline::host::RenderOptions options;
+    std::string error;
+    if (!duveline::host::ParseRenderOptions (std::vector<std::string> (argv + 2, argv + argc), options, error))
+    {
+        std::fprintf (stderr, "%s\n", error.c_str());
+        return Usage();
+    }
+    return duveline::host::RunRender (options, std::cout, std::cerr);
+}
 } // namespace
 
 int main (int argc, char** argv)
 {
+    if (argc >= 3 && std::strcmp (argv[1], "render") == 0)
+        return Render (argc, argv);
     if (argc < 3 || std::strcmp (argv[1], "describe") != 0)
         return Usage();
 

@@ -6,6 +6,7 @@
 #include "PluginProcessor.h"
 #include "StereoFigures.h"
 #include "TestSignal.h"
+#include "WavFiles.h"
 #include "editor/PresetTable.h"
 
 #include <juce_audio_formats/juce_audio_formats.h>
@@ -85,30 +86,6 @@ bool applyPreset (BrenvoAudioProcessor& p, const juce::String& name)
     return false;
 }
 
-bool readWav (const juce::File& file, juce::AudioBuffer<float>& buffer, double& rate)
-{
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatReader> reader (wav.createReaderFor (file.createInputStream().release(), true));
-    if (reader == nullptr || reader->numChannels < 1 || reader->lengthInSamples <= 0)
-        return false;
-    buffer.setSize (2, static_cast<int> (reader->lengthInSamples));
-    reader->read (&buffer, 0, buffer.getNumSamples(), 0, true, true);
-    if (reader->numChannels == 1)
-        buffer.copyFrom (1, 0, buffer, 0, 0, buffer.getNumSamples());
-    rate = reader->sampleRate;
-    return true;
-}
-
-bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& buffer, double rate)
-{
-    file.getParentDirectory().createDirectory();
-    file.deleteFile();
-    juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), rate,
-                                                                          static_cast<unsigned> (buffer.getNumChannels()), 24, {}, 0));
-    return writer != nullptr && writer->writeFromAudioSampleBuffer (buffer, 0, buffer.getNumSamples());
-}
-
 void printFigures (const char* label, const render::StereoFigures& f, float truePeakLeft, float truePeakRight)
 {
     std::cout << std::fixed << std::setprecision (2) << "  " << std::left << std::setw (7) << label << std::right
@@ -132,7 +109,7 @@ int main (int argc, char** argv)
     double rate = options.defaultRate;
     if (options.input.isEmpty())
         audio = render::makeDefaultInput (rate);
-    else if (! readWav (juce::File::getCurrentWorkingDirectory().getChildFile (options.input), audio, rate))
+    else if (! render::readWav (juce::File::getCurrentWorkingDirectory().getChildFile (options.input), audio, rate))
     {
         std::cerr << "cannot read " << options.input << " as a WAV file\n";
         return 1;
@@ -173,7 +150,7 @@ int main (int argc, char** argv)
     }
 
     const auto outputFile = juce::File::getCurrentWorkingDirectory().getChildFile (options.output);
-    if (! writeWav (outputFile, audio, rate))
+    if (! render::writeWav (outputFile, audio, rate))
     {
         std::cerr << "cannot write " << outputFile.getFullPathName() << "\n";
         return 1;

@@ -1,0 +1,65 @@
+/*
+    The real bundle's editor in the host's X11 window: opened through the GUI object, woken on
+    the main thread until it has drawn, captured to the screenshot folder, then closed in order.
+    Runs under a virtual X server.
+*/
+#include "Editor.h"
+#include "PluginHost.h"
+#include "X11View.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+using namespace duveline::host;
+
+TEST (BundleView, EditorOpensInTheHostWindowAndDraws)
+{
+    ASSERT_TRUE (x11::DisplayAvailable());
+    PluginHost host;
+    ASSERT_TRUE (host.Load (DUVELINE_BUNDLE)) << host.LoadError();
+    int32_t result = 0;
+    std::string error;
+    auto instance = host.CreateInstance ({}, result, error);
+    ASSERT_NE (nullptr, instance) << error;
+    auto editor = instance->OpenEditor (result);
+    ASSERT_NE (nullptr, editor) << result;
+
+    float width = 0.0f, height = 0.0f;
+    ASSERT_EQ (0, editor->ViewSize (width, height));
+    EXPECT_EQ (720.0f, width);
+    EXPECT_EQ (480.0f, height);
+
+    auto window = x11::ViewWindow::Create (static_cast<int> (width), static_cast<int> (height), "Duveline", error);
+    ASSERT_NE (nullptr, window) << error;
+    x11::ViewWindow* target = window.get();
+    ASSERT_EQ (0, editor->Attach ({ AAX_eViewContainer_Type_HWND, window->NativeHandle(),
+                                    [target] (int32_t w, int32_t h) { return target->Resize (w, h); } }));
+    EXPECT_TRUE (host.Main().PumpUntil ([&] { return window->ChildCount() > 0; }, std::chrono::seconds (10)));
+
+    // The editor paints only when woken: pump until the artwork shows.
+    x11::Image image;
+    EXPECT_TRUE (host.Main().PumpUntil (
+        [&]
+        {
+            window->ProcessEvents();
+            return window->Capture (image) && image.DistinctColours() > 200;
+        },
+        std::chrono::seconds (20)));
+    std::filesystem::create_directories (DUVELINE_SCREENSHOT_DIR);
+    const std::string ppm = std::string (DUVELINE_SCREENSHOT_DIR) + "/host-editor.ppm";
+    EXPECT_TRUE (image.WritePpm (ppm));
+    // A PNG beside it for people; the PPM is the test's own record.
+    std::system (("convert '" + ppm + "' '" + DUVELINE_SCREENSHOT_DIR + "/host-editor.png' 2>/dev/null").c_str());
+    EXPECT_GE (editor->Wakeups(), 1);
+
+    EXPECT_EQ (0, editor->Detach());
+    window.reset();
+    EXPECT_EQ (0, editor->Close());
+    EXPECT_EQ (0, instance->Close());
+    instance.reset();
+    const ShutdownReport report = host.Shutdown();
+    EXPECT_EQ (0, report.canUnloadNow);
+    EXPECT_TRUE (report.leakedHostObjects.empty());
+}
