@@ -188,8 +188,10 @@ double Instance::NormalizedValue (const std::string& id) const
 
 std::string Instance::ValueText (const std::string& id) const
 {
+    // The text the plug-in itself shows for the current value; the library's
+    // own value string is the raw number of its 0..1 taper.
     HostString text;
-    mEffect->GetParameterValueString (id.c_str(), &text, 64);
+    mEffect->GetParameterStringFromValue (id.c_str(), NormalizedValue (id), &text, 64);
     return text.Text();
 }
 
