@@ -432,8 +432,11 @@ public:
     FakeRuntimeHost& Object() const { return *mHostObject; }
     RuntimeRecord& Record() { return mRecord; }
 
-    // Host objects alive besides the host unknown this test holds itself.
-    int ObjectsHandedOut() const { return mRecord.liveObjects.load() - (mHost ? 1 : 0); }
+    // Host objects alive besides those this test holds itself (host unknown, views, tables).
+    int ObjectsHandedOut() const
+    {
+        return mRecord.liveObjects.load() - (mHost ? 1 : 0) - static_cast<int> (mViewContainers.size() + mPageTables.size());
+    }
     // References the plug-in holds on the host unknown itself.
     acfUInt32 ReferencesOnHost() const
     {
