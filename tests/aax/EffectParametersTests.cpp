@@ -262,14 +262,14 @@ INSTANTIATE_TEST_SUITE_P (Effect, RelativeChanges,
                           ::testing::Values (RelativeCase { 0.9, 0.3, 1.0 }, RelativeCase { 0.1, -0.5, 0.0 },
                                              RelativeCase { 0.25, 0.25, 0.5 }));
 
-struct NameCase
+struct ShortNameCase
 {
     const char* shortened;
     int32_t length;
     const char* expected;
 };
 
-class NameOfLength : public ::testing::TestWithParam<NameCase>
+class NameOfLength : public ::testing::TestWithParam<ShortNameCase>
 {
 };
 
@@ -288,10 +288,10 @@ TEST_P (NameOfLength, PicksTheLongestCandidateThatFits)
 }
 
 INSTANTIATE_TEST_SUITE_P (Effect, NameOfLength,
-                          ::testing::Values (NameCase { "InGn", 3, "InG" }, NameCase { "InGn", 0, "" },
-                                             NameCase { "InGn", 4, "InGn" }, NameCase { "In\nGain\nInpt", 4, "Gain" },
-                                             NameCase { "I\nIn\nInG", 2, "In" }, NameCase { "Gain\nIn", 3, "In" },
-                                             NameCase { "", 3, "unchanged" }, NameCase { "InGn", 20, "Input Gain" }));
+                          ::testing::Values (ShortNameCase { "InGn", 3, "InG" }, ShortNameCase { "InGn", 0, "" },
+                                             ShortNameCase { "InGn", 4, "InGn" }, ShortNameCase { "In\nGain\nInpt", 4, "Gain" },
+                                             ShortNameCase { "I\nIn\nInG", 2, "In" }, ShortNameCase { "Gain\nIn", 3, "In" },
+                                             ShortNameCase { "", 3, "unchanged" }, ShortNameCase { "InGn", 20, "Input Gain" }));
 
 TEST (EffectNames, NullOutputAndUnknownIDs)
 {
