@@ -63,6 +63,11 @@ public:
     bool FindInt32 (const char* identifier, int32_t* outValue);
     bool FindString (const char* identifier, AAX_CString* outValue);
 
+private:
+    // The entry named identifier if it has type, else null.
+    const DataValue* FindEntry (const char* identifier, int32_t type);
+
+public:
     int32_t mVersion = -1;
     int32_t mLastFoundIndex = -1;
     std::vector<DataValue> mEntries;

@@ -297,29 +297,34 @@ int32_t AAX_CChunkDataParser::FindName (const AAX_CString& identifier)
     return -1;
 }
 
-bool AAX_CChunkDataParser::FindDouble (const char* identifier, double* outValue)
+const AAX_CChunkDataParser::DataValue* AAX_CChunkDataParser::FindEntry (const char* identifier, int32_t type)
 {
     const int32_t index = FindName (AAX_CString (identifier));
-    if (index < 0 || mEntries[static_cast<size_t> (index)].mType != eType_Double)
-        return false;
-    std::memcpy (outValue, &mEntries[static_cast<size_t> (index)].mNumericValue, sizeof (double));
-    return true;
+    if (index < 0 || mEntries[static_cast<size_t> (index)].mType != type)
+        return nullptr;
+    return &mEntries[static_cast<size_t> (index)];
+}
+
+bool AAX_CChunkDataParser::FindDouble (const char* identifier, double* outValue)
+{
+    const DataValue* entry = FindEntry (identifier, eType_Double);
+    if (entry != nullptr)
+        std::memcpy (outValue, &entry->mNumericValue, sizeof (double));
+    return entry != nullptr;
 }
 
 bool AAX_CChunkDataParser::FindInt32 (const char* identifier, int32_t* outValue)
 {
-    const int32_t index = FindName (AAX_CString (identifier));
-    if (index < 0 || mEntries[static_cast<size_t> (index)].mType != eType_Int32)
-        return false;
-    *outValue = static_cast<int32_t> (static_cast<uint32_t> (mEntries[static_cast<size_t> (index)].mNumericValue));
-    return true;
+    const DataValue* entry = FindEntry (identifier, eType_Int32);
+    if (entry != nullptr)
+        *outValue = static_cast<int32_t> (static_cast<uint32_t> (entry->mNumericValue));
+    return entry != nullptr;
 }
 
 bool AAX_CChunkDataParser::FindString (const char* identifier, AAX_CString* outValue)
 {
-    const int32_t index = FindName (AAX_CString (identifier));
-    if (index < 0 || mEntries[static_cast<size_t> (index)].mType != eType_String)
-        return false;
-    *outValue = mEntries[static_cast<size_t> (index)].mStringValue;
-    return true;
+    const DataValue* entry = FindEntry (identifier, eType_String);
+    if (entry != nullptr)
+        *outValue = entry->mStringValue;
+    return entry != nullptr;
 }

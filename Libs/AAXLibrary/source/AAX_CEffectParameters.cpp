@@ -31,6 +31,51 @@ void SetText (AAX_IString* out, const char* text)
     if (out != nullptr)
         out->Set (text);
 }
+
+// Runs operation on the parameter named id, or answers AAX_ERROR_INVALID_PARAMETER_ID.
+template <typename Manager, typename Operation>
+AAX_Result WithParameter (Manager& manager, AAX_CParamID id, Operation&& operation)
+{
+    auto* parameter = manager.GetParameterByID (id);
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    return operation (*parameter);
+}
+
+// A parameter's value in the first kind it reports, asked in the order the chunk uses.
+struct ParameterValue
+{
+    enum class Kind
+    {
+        None,
+        Float,
+        Int32,
+        Bool,
+        Double,
+        String
+    };
+
+    explicit ParameterValue (const AAX_IParameter& parameter)
+    {
+        if (parameter.GetValueAsFloat (&floatValue))
+            kind = Kind::Float;
+        else if (parameter.GetValueAsInt32 (&intValue))
+            kind = Kind::Int32;
+        else if (parameter.GetValueAsBool (&boolValue))
+            kind = Kind::Bool;
+        else if (parameter.GetValueAsDouble (&doubleValue))
+            kind = Kind::Double;
+        else if (parameter.GetValueAsString (&text))
+            kind = Kind::String;
+    }
+
+    Kind kind = Kind::None;
+    float floatValue = 0.0f;
+    int32_t intValue = 0;
+    bool boolValue = false;
+    double doubleValue = 0.0;
+    AAX_CString text;
+};
 } // namespace
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
@@ -157,23 +202,25 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter (AAX_IString* outID) 
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable (AAX_CParamID id, AAX_CBoolean* outIsAutomatable) const
 {
     *outIsAutomatable = 0;
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outIsAutomatable = parameter->Automatable() ? 1 : 0;
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *outIsAutomatable = parameter.Automatable() ? 1 : 0;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID id, int32_t* outNumSteps) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    const auto steps = static_cast<int32_t> (parameter->GetNumberOfSteps());
-    if (steps < 0)
-        return AAX_ERROR_SIGNED_INT_OVERFLOW;
-    *outNumSteps = steps;
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              const auto steps = static_cast<int32_t> (parameter.GetNumberOfSteps());
+                              if (steps < 0)
+                                  return AAX_ERROR_SIGNED_INT_OVERFLOW;
+                              *outNumSteps = steps;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterName (AAX_CParamID id, AAX_IString* outName) const
@@ -228,38 +275,42 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID id, AAX
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *outValue = parameter.GetNormalizedDefaultValue();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID id, double value)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->SetNormalizedDefaultValue (value);
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              parameter.SetNormalizedDefaultValue (value);
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID id, AAX_EParameterType* outType) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outType = parameter->GetType();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *outType = parameter.GetType();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID id, AAX_EParameterOrientation* outOrientation) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outOrientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *outOrientation = parameter.GetOrientation();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID id, AAX_IParameter** outParameter)
@@ -289,54 +340,60 @@ AAX_Result AAX_CEffectParameters::GetParameterValueInfo (AAX_CParamID, int32_t, 
 
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString (AAX_CParamID id, double* outValue, const AAX_IString& text) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    if (!parameter->GetNormalizedValueFromString (AAX_CString (text), outValue))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              return parameter.GetNormalizedValueFromString (AAX_CString (text), outValue)
+                                         ? AAX_SUCCESS
+                                         : AAX_ERROR_INVALID_STRING_CONVERSION;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID id, double value, AAX_IString* outText,
                                                                int32_t maxLength) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    AAX_CString text;
-    if (!parameter->GetStringFromNormalizedValue (value, maxLength, text))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-    SetText (outText, text.Get());
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              AAX_CString text;
+                              if (!parameter.GetStringFromNormalizedValue (value, maxLength, text))
+                                  return AAX_ERROR_INVALID_STRING_CONVERSION;
+                              SetText (outText, text.Get());
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID id, AAX_IString* outText, int32_t maxLength) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    AAX_CString text;
-    parameter->GetValueString (maxLength, &text);
-    SetText (outText, text.Get());
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              // The text is what the host gets, whatever the parameter reported.
+                              AAX_CString text;
+                              parameter.GetValueString (maxLength, &text);
+                              SetText (outText, text.Get());
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID id, double* outValue) const
 {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *outValue = parameter.GetNormalizedValue();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID id, double value)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->SetNormalizedValue (value);
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              parameter.SetNormalizedValue (value);
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID id, double delta)
@@ -349,20 +406,22 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
 
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID id)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              parameter.Touch();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID id)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Release();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, id,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              parameter.Release();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)
@@ -372,17 +431,17 @@ AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoole
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID id, double value, AAX_EUpdateSource)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (id);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    const double old = parameter->GetNormalizedValue();
-    parameter->UpdateNormalizedValue (value);
-    const AAX_Result result = mPacketDispatcher.SetDirty (id, true);
-    // NaN differs from everything, itself included, so it counts as a change.
-    if (!(value == old))
-        ++mNumPlugInChanges;
-    return result;
+    return WithParameter (mParameterManager, id,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              const double old = parameter.GetNormalizedValue();
+                              parameter.UpdateNormalizedValue (value);
+                              const AAX_Result result = mPacketDispatcher.SetDirty (id, true);
+                              // NaN differs from everything, itself included, so it counts as a change.
+                              if (!(value == old))
+                                  ++mNumPlugInChanges;
+                              return result;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamID id, double delta)
@@ -501,22 +560,28 @@ void AAX_CEffectParameters::BuildChunkData() const
         if (parameter == nullptr)
             continue;
 
-        // The first value kind the parameter reports decides the entry.
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString text;
-        if (parameter->GetValueAsFloat (&floatValue))
-            mChunkParser.AddDouble (parameter->Identifier(), static_cast<double> (floatValue));
-        else if (parameter->GetValueAsInt32 (&intValue))
-            mChunkParser.AddInt32 (parameter->Identifier(), intValue);
-        else if (parameter->GetValueAsBool (&boolValue))
-            mChunkParser.AddInt32 (parameter->Identifier(), boolValue ? 1 : 0);
-        else if (parameter->GetValueAsDouble (&doubleValue))
-            mChunkParser.AddDouble (parameter->Identifier(), doubleValue);
-        else if (parameter->GetValueAsString (&text))
-            mChunkParser.AddString (parameter->Identifier(), text);
+        const ParameterValue current (*parameter);
+        const char* id = parameter->Identifier();
+        switch (current.kind)
+        {
+        case ParameterValue::Kind::Float:
+            mChunkParser.AddDouble (id, static_cast<double> (current.floatValue));
+            break;
+        case ParameterValue::Kind::Int32:
+            mChunkParser.AddInt32 (id, current.intValue);
+            break;
+        case ParameterValue::Kind::Bool:
+            mChunkParser.AddInt32 (id, current.boolValue ? 1 : 0);
+            break;
+        case ParameterValue::Kind::Double:
+            mChunkParser.AddDouble (id, current.doubleValue);
+            break;
+        case ParameterValue::Kind::String:
+            mChunkParser.AddString (id, current.text);
+            break;
+        case ParameterValue::Kind::None:
+            break;
+        }
     }
 }
 
@@ -588,35 +653,34 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlug
         AAX_IParameter* parameter = mParameterManager.GetParameter (index);
         const char* id = parameter->Identifier();
 
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString text;
-        if (parameter->GetValueAsFloat (&floatValue))
+        // A missing entry leaves the parameter as it is.
+        double storedDouble = 0.0;
+        int32_t storedInt = 0;
+        AAX_CString storedText;
+        switch (ParameterValue (*parameter).kind)
         {
-            if (mChunkParser.FindDouble (id, &doubleValue))
-                parameter->SetValueWithFloat (static_cast<float> (doubleValue));
-        }
-        else if (parameter->GetValueAsInt32 (&intValue))
-        {
-            if (mChunkParser.FindInt32 (id, &intValue))
-                parameter->SetValueWithInt32 (intValue);
-        }
-        else if (parameter->GetValueAsBool (&boolValue))
-        {
-            if (mChunkParser.FindInt32 (id, &intValue))
-                parameter->SetValueWithBool (intValue != 0);
-        }
-        else if (parameter->GetValueAsDouble (&doubleValue))
-        {
-            if (mChunkParser.FindDouble (id, &doubleValue))
-                parameter->SetValueWithDouble (doubleValue);
-        }
-        else if (parameter->GetValueAsString (&text))
-        {
-            if (mChunkParser.FindString (id, &text))
-                parameter->SetValueWithString (text);
+        case ParameterValue::Kind::Float:
+            if (mChunkParser.FindDouble (id, &storedDouble))
+                parameter->SetValueWithFloat (static_cast<float> (storedDouble));
+            break;
+        case ParameterValue::Kind::Int32:
+            if (mChunkParser.FindInt32 (id, &storedInt))
+                parameter->SetValueWithInt32 (storedInt);
+            break;
+        case ParameterValue::Kind::Bool:
+            if (mChunkParser.FindInt32 (id, &storedInt))
+                parameter->SetValueWithBool (storedInt != 0);
+            break;
+        case ParameterValue::Kind::Double:
+            if (mChunkParser.FindDouble (id, &storedDouble))
+                parameter->SetValueWithDouble (storedDouble);
+            break;
+        case ParameterValue::Kind::String:
+            if (mChunkParser.FindString (id, &storedText))
+                parameter->SetValueWithString (storedText);
+            break;
+        case ParameterValue::Kind::None:
+            break;
         }
     }
     return AAX_SUCCESS;
@@ -643,26 +707,33 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
             continue;
         const char* id = parameter->Identifier();
 
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
+        const ParameterValue current (*parameter);
         int32_t storedInt = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
         double storedDouble = 0.0;
-        AAX_CString text;
         AAX_CString storedText;
         bool equal = true;
-        if (parameter->GetValueAsFloat (&floatValue))
-            equal = mChunkParser.FindDouble (id, &storedDouble) && static_cast<float> (storedDouble) == floatValue;
-        else if (parameter->GetValueAsInt32 (&intValue))
-            equal = mChunkParser.FindInt32 (id, &storedInt) && storedInt == intValue;
-        else if (parameter->GetValueAsBool (&boolValue))
-            equal = mChunkParser.FindInt32 (id, &storedInt) && (storedInt != 0) == boolValue;
-        else if (parameter->GetValueAsDouble (&doubleValue))
+        switch (current.kind)
+        {
+        case ParameterValue::Kind::Float:
+            equal = mChunkParser.FindDouble (id, &storedDouble) && static_cast<float> (storedDouble) == current.floatValue;
+            break;
+        case ParameterValue::Kind::Int32:
+            equal = mChunkParser.FindInt32 (id, &storedInt) && storedInt == current.intValue;
+            break;
+        case ParameterValue::Kind::Bool:
+            equal = mChunkParser.FindInt32 (id, &storedInt) && (storedInt != 0) == current.boolValue;
+            break;
+        case ParameterValue::Kind::Double:
+            // Compared in single precision: a difference beyond it is no difference.
             equal = mChunkParser.FindDouble (id, &storedDouble) &&
-                    static_cast<float> (storedDouble) == static_cast<float> (doubleValue);
-        else if (parameter->GetValueAsString (&text))
-            equal = mChunkParser.FindString (id, &storedText) && storedText == text;
+                    static_cast<float> (storedDouble) == static_cast<float> (current.doubleValue);
+            break;
+        case ParameterValue::Kind::String:
+            equal = mChunkParser.FindString (id, &storedText) && storedText == current.text;
+            break;
+        case ParameterValue::Kind::None:
+            break;
+        }
 
         if (!equal)
             return AAX_SUCCESS;
