@@ -121,6 +121,10 @@ public:
     Brenvo::MatrixList<WeightMatrix> W_hh_steps;
     WeightMatrix previous_W_ih;
     WeightMatrix previous_W_hh;
+    /** Row-wise copies of the active hypernetwork's W_ih and W_hh, the layout
+        the recurrent step reads fastest; refreshed whenever the hypernetwork runs. */
+    HyperGRU::InputWeights W_ih_rows;
+    HyperGRU::RecurrentWeights W_hh_rows;
 
     Subnet subnet96k;
     HyperGRU gru96k;
@@ -148,6 +152,7 @@ private:
 
     void prepareLowPass (const juce::dsp::ProcessSpec& spec);
     void updateRecurrentWeights (float width, float eq, int numSteps);
+    void refreshRowWiseWeights() noexcept;
     void applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept;
     void resample (std::array<juce::LagrangeInterpolator, 2>& interpolators,
                    const juce::AudioBuffer<float>& source, int numSourceSamples,

@@ -46,12 +46,27 @@ public:
         hidden_projection.setZero (1, 3 * HiddenSize);
     }
 
+    /** The step's weights held row by row, one row per input value or hidden
+        unit. x * W is then the sum over k of x(k) times row k, each row a few
+        packed multiply-adds with no horizontal sums, and the sizes are known
+        at compile time. Same values as the column-major W_ih and W_hh. */
+    using InputWeights = Eigen::Matrix<T, Channels, gateColumns, Eigen::RowMajor>;
+    using RecurrentWeights = Eigen::Matrix<T, HiddenSize, gateColumns, Eigen::RowMajor>;
+
+    /** One step with the weights as the hypernetwork produces them. Laying them
+        out row by row costs a copy per call: a caller that steps many times
+        with the same weights keeps row-wise copies and calls the overload below. */
+    void forward_cell (const Matrix<T>& x, const Matrix<T>& W_ih, const Matrix<T>& W_hh)
+    {
+        forward_cell (x, InputWeights (W_ih), RecurrentWeights (W_hh));
+    }
+
     /** One step: gates r, z, candidate n, new hidden state h and output y.
         The gate columns of W_ih (Channels x 3H) and W_hh (H x 3H) are r, z, n.
-        Every row and weight matrix is seen through a fixed-size view, so the
-        products and the element-wise steps unroll and vectorise at compile
-        time and nothing is allocated or resized per sample. */
-    void forward_cell (const Matrix<T>& x, const Matrix<T>& W_ih, const Matrix<T>& W_hh)
+        Every row is seen through a fixed-size view, so the products and the
+        element-wise steps unroll and vectorise at compile time and nothing is
+        allocated or resized per sample. */
+    void forward_cell (const Matrix<T>& x, const InputWeights& W_ih, const RecurrentWeights& W_hh)
     {
         const auto input = fixedView<1, Channels> (x);
         auto h = fixedView<1, HiddenSize> (hidden_state);
@@ -61,8 +76,8 @@ public:
         auto z = fixedView<1, HiddenSize> (update_gate);
         auto n = fixedView<1, HiddenSize> (candidate);
 
-        gi.noalias() = input.lazyProduct (fixedView<Channels, gateColumns> (W_ih));
-        gh.noalias() = h.lazyProduct (fixedView<HiddenSize, gateColumns> (W_hh));
+        gi.noalias() = input.lazyProduct (W_ih);
+        gh.noalias() = h.lazyProduct (W_hh);
 
         r = sigmoid (gate (gi, 0) + gate (gh, 0));
         z = sigmoid (gate (gi, 1) + gate (gh, 1));
