@@ -310,6 +310,14 @@ void BrenvoAudioProcessor::updateRecurrentWeights (float width, float eq, int nu
     refreshRowWiseWeights();
     Brenvo::interpolateMatrix (previous_W_ih, subnet.W_ih, numSteps, W_ih_steps);
     Brenvo::interpolateMatrix (previous_W_hh, subnet.W_hh, numSteps, W_hh_steps);
+
+    // The same start and step row-wise, divided as the lists divide; with fewer
+    // than three steps the step is never used.
+    const auto divisor = static_cast<float> (numSteps - 1);
+    glide_W_ih_start = previous_W_ih;
+    glide_W_hh_start = previous_W_hh;
+    glide_W_ih_step = (W_ih_rows - glide_W_ih_start) / divisor;
+    glide_W_hh_step = (W_hh_rows - glide_W_hh_start) / divisor;
     lastWidth = width;
     lastEq = eq;
 }
@@ -319,6 +327,27 @@ void BrenvoAudioProcessor::refreshRowWiseWeights() noexcept
     auto& subnet = activeSubnet();
     W_ih_rows = subnet.W_ih;
     W_hh_rows = subnet.W_hh;
+}
+
+void BrenvoAudioProcessor::formGlideStep (int step, int numSteps) noexcept
+{
+    // The values of entry `step` of W_ih_steps and W_hh_steps, formed row-wise
+    // by the same operations: no internal sample pays for a transposing copy.
+    if (step == 0)
+    {
+        step_W_ih_rows = glide_W_ih_start;
+        step_W_hh_rows = glide_W_hh_start;
+    }
+    else if (step >= numSteps - 1)
+    {
+        step_W_ih_rows = W_ih_rows;
+        step_W_hh_rows = W_hh_rows;
+    }
+    else
+    {
+        step_W_ih_rows = Brenvo::interpolationEntry (glide_W_ih_start, glide_W_ih_step, step);
+        step_W_hh_rows = Brenvo::interpolationEntry (glide_W_hh_start, glide_W_hh_step, step);
+    }
 }
 
 void BrenvoAudioProcessor::applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept
@@ -378,9 +407,14 @@ void BrenvoAudioProcessor::runNetwork (bool useSteps) noexcept
         input[1] = samples[1][o];
 
         if (useSteps)
-            gru.forward_cell (gru.gru_input, W_ih_steps[static_cast<size_t> (o)], W_hh_steps[static_cast<size_t> (o)]);
+        {
+            formGlideStep (o, gru.blockLength);
+            gru.forward_cell (gru.gru_input, step_W_ih_rows, step_W_hh_rows);
+        }
         else
+        {
             gru.forward_cell (gru.gru_input, W_ih_rows, W_hh_rows);
+        }
 
         for (int c = 0; c < numChannels; ++c)
             samples[static_cast<size_t> (c)][o] = output[c];

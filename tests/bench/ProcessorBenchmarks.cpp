@@ -80,6 +80,34 @@ void BM_StraightforwardProcessBlock (benchmark::State& state)
     reportPerAudioSecond (state, rateOf (state));
 }
 
+/** processBlock while "Width" moves every block, so every block glides its weights. */
+template <typename Process> void processMovingWidth (benchmark::State& state, PreparedProcessor& p, Process process)
+{
+    float width = 0.0f;
+    for (auto _ : state)
+    {
+        width = width > 10.0f ? -10.0f : width + 0.7f;
+        p.processor.widthValue->store (width);
+        p.buffer.makeCopyOf (p.input, true);
+        process (p.buffer);
+        benchmark::DoNotOptimize (p.buffer.getReadPointer (0));
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_ProcessBlockMovingWidth (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    processMovingWidth (state, p, [&] (auto& buffer) { p.processor.processBlock (buffer, p.midi); });
+}
+
+void BM_StraightforwardProcessBlockMovingWidth (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    StraightforwardChain chain (p.processor);
+    processMovingWidth (state, p, [&] (auto& buffer) { chain.process (buffer); });
+}
+
 void BM_StageConvolution (benchmark::State& state)
 {
     PreparedProcessor p (rateOf (state));
@@ -209,6 +237,8 @@ void hostRates (benchmark::internal::Benchmark* b)
 
 BENCHMARK (BM_ProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_ProcessBlockMovingWidth)->Arg (48000)->Arg (96000)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardProcessBlockMovingWidth)->Arg (48000)->Arg (96000)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageConvolution)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardStageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
