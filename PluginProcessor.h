@@ -121,6 +121,14 @@ public:
     Brenvo::MatrixList<WeightMatrix> W_hh_steps;
     WeightMatrix previous_W_ih;
     WeightMatrix previous_W_hh;
+    /** Row-wise copies of the active hypernetwork's W_ih and W_hh, the layout
+        the recurrent step reads fastest; refreshed whenever the hypernetwork runs. */
+    HyperGRU::InputWeights W_ih_rows;
+    HyperGRU::RecurrentWeights W_hh_rows;
+    /** A gliding block's weights, row-wise: the start and the step of the
+        interpolation, and the current internal sample's weights formed from them. */
+    HyperGRU::InputWeights glide_W_ih_start, glide_W_ih_step, step_W_ih_rows;
+    HyperGRU::RecurrentWeights glide_W_hh_start, glide_W_hh_step, step_W_hh_rows;
 
     Subnet subnet96k;
     HyperGRU gru96k;
@@ -148,6 +156,8 @@ private:
 
     void prepareLowPass (const juce::dsp::ProcessSpec& spec);
     void updateRecurrentWeights (float width, float eq, int numSteps);
+    void refreshRowWiseWeights() noexcept;
+    void formGlideStep (int step, int numSteps) noexcept;
     void applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept;
     void resample (std::array<juce::LagrangeInterpolator, 2>& interpolators,
                    const juce::AudioBuffer<float>& source, int numSourceSamples,

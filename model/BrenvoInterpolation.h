@@ -51,6 +51,16 @@ private:
     std::size_t used = 0;
 };
 
+/** An inner entry of the list from A: d * i + A, element by element, with the
+    step d = (B - A) / (count - 1) already formed. In one place so that a caller
+    holding A and d in another layout forms the very same values. */
+template <typename Start, typename Step>
+auto interpolationEntry (const Eigen::MatrixBase<Start>& A, const Eigen::MatrixBase<Step>& d, int i)
+{
+    using Scalar = typename Start::Scalar;
+    return d * static_cast<Scalar> (i) + A;
+}
+
 /** Refills `out` with `count` matrices stepping linearly from A to B: A, A + d,
     A + 2d, ..., B, with d = (B - A) / (count - 1). The last entry is B itself.
     Any count below 3 gives the two entries [A, B]. */
@@ -65,7 +75,7 @@ void interpolateMatrix (const MatrixType& A, const MatrixType& B, int count, Lis
     // would hold it, so no temporary matrix is needed.
     const auto divisor = static_cast<Scalar> (count - 1);
     for (int i = 1; i <= count - 2; ++i)
-        out.emplace_back (((B - A) / divisor) * static_cast<Scalar> (i) + A);
+        out.emplace_back (interpolationEntry (A, (B - A) / divisor, i));
 
     out.emplace_back (B);
 }

@@ -80,6 +80,34 @@ void BM_StraightforwardProcessBlock (benchmark::State& state)
     reportPerAudioSecond (state, rateOf (state));
 }
 
+/** processBlock while "Width" moves every block, so every block glides its weights. */
+template <typename Process> void processMovingWidth (benchmark::State& state, PreparedProcessor& p, Process process)
+{
+    float width = 0.0f;
+    for (auto _ : state)
+    {
+        width = width > 10.0f ? -10.0f : width + 0.7f;
+        p.processor.widthValue->store (width);
+        p.buffer.makeCopyOf (p.input, true);
+        process (p.buffer);
+        benchmark::DoNotOptimize (p.buffer.getReadPointer (0));
+    }
+    reportPerAudioSecond (state, rateOf (state));
+}
+
+void BM_ProcessBlockMovingWidth (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    processMovingWidth (state, p, [&] (auto& buffer) { p.processor.processBlock (buffer, p.midi); });
+}
+
+void BM_StraightforwardProcessBlockMovingWidth (benchmark::State& state)
+{
+    PreparedProcessor p (rateOf (state));
+    StraightforwardChain chain (p.processor);
+    processMovingWidth (state, p, [&] (auto& buffer) { chain.process (buffer); });
+}
+
 void BM_StageConvolution (benchmark::State& state)
 {
     PreparedProcessor p (rateOf (state));
@@ -128,13 +156,12 @@ void BM_StageNetwork (benchmark::State& state)
     PreparedProcessor p (rateOf (state));
     auto& proc = p.processor;
     auto& gru = proc.useModel192k ? proc.gru192k : proc.gru96k;
-    auto& net = proc.useModel192k ? proc.subnet192k : proc.subnet96k;
     for (auto _ : state)
         for (int o = 0; o < gru.blockLength; ++o)
         {
             gru.gru_input (0, 0) = proc.modelBuffer.getSample (0, o);
             gru.gru_input (0, 1) = proc.modelBuffer.getSample (1, o);
-            gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh);
+            gru.forward_cell (gru.gru_input, proc.W_ih_rows, proc.W_hh_rows);
             proc.modelBuffer.setSample (0, o, gru.gru_output (0, 0));
         }
     reportPerAudioSecond (state, rateOf (state));
@@ -172,19 +199,19 @@ void BM_StraightforwardStageMeters (benchmark::State& state)
     reportPerAudioSecond (state, rateOf (state));
 }
 
-/** One recurrent step after another, each input taken from the last output. */
+/** One recurrent step after another, each input taken from the last output.
+    The cell steps with the row-wise weights the processor keeps for it. */
 template <typename Step>
 void runSteps (benchmark::State& state, Step step)
 {
     PreparedProcessor p (48000.0);
     auto& gru = p.processor.gru96k;
-    auto& net = p.processor.subnet96k;
     float x = 0.1f;
     for (auto _ : state)
     {
         gru.gru_input (0, 0) = x;
         gru.gru_input (0, 1) = -x;
-        step (gru, net);
+        step (gru, p.processor);
         x = 0.5f * gru.gru_output (0, 0) + 0.01f;
     }
     benchmark::DoNotOptimize (x);
@@ -192,12 +219,13 @@ void runSteps (benchmark::State& state, Step step)
 
 void BM_ForwardCell (benchmark::State& state)
 {
-    runSteps (state, [] (auto& gru, auto& net) { gru.forward_cell (gru.gru_input, net.W_ih, net.W_hh); });
+    runSteps (state, [] (auto& gru, auto& p) { gru.forward_cell (gru.gru_input, p.W_ih_rows, p.W_hh_rows); });
 }
 
 void BM_StraightforwardStep (benchmark::State& state)
 {
-    runSteps (state, [] (auto& gru, auto& net) { StraightforwardChain::step (gru, gru.gru_input, net.W_ih, net.W_hh); });
+    runSteps (state,
+              [] (auto& gru, auto& p) { StraightforwardChain::step (gru, gru.gru_input, p.subnet96k.W_ih, p.subnet96k.W_hh); });
 }
 
 void hostRates (benchmark::internal::Benchmark* b)
@@ -209,6 +237,8 @@ void hostRates (benchmark::internal::Benchmark* b)
 
 BENCHMARK (BM_ProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardProcessBlock)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_ProcessBlockMovingWidth)->Arg (48000)->Arg (96000)->Unit (benchmark::kMicrosecond);
+BENCHMARK (BM_StraightforwardProcessBlockMovingWidth)->Arg (48000)->Arg (96000)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageConvolution)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardStageLowPass)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
