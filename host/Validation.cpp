@@ -9,6 +9,7 @@
 #include "Editor.h"
 #include "HostString.h"
 #include "PluginHost.h"
+#include "RealtimeProbe.h"
 #include "X11View.h"
 
 #include <algorithm>
@@ -150,6 +151,7 @@ public:
                 Check ("ProcessingMatrix", [this] (std::ostream& details) { return Matrix (details); });
                 Check ("LongRun", [this] (std::ostream& details) { return LongRun (details); });
                 Check ("Automation", [this] (std::ostream& details) { return Automation (details); });
+                Check ("RealtimeSafety", [this] (std::ostream& details) { return RealtimeSafety (details); });
                 Check ("BadInput", [this] (std::ostream& details) { return BadInput (details); });
                 Check ("StateRoundTrip", [this] (std::ostream& details) { return StateRoundTrip (details); });
                 Check ("DamagedState", [this] (std::ostream& details) { return DamagedState (details); });
@@ -416,6 +418,63 @@ private:
         instance->Close();
         // Both gains at +20 dB put a full-scale input 40 dB up, before any widening.
         return failures == 0 && stats.nonFinite == 0 && stats.subnormal == 0 && stats.Peak() <= 1600.0f;
+    }
+
+    // Allocations and contended lock waits inside the process procedure at a steady block length
+    // (after the first block, which prepares for its length), and what a change of length costs.
+    bool RealtimeSafety (std::ostream& details)
+    {
+        if (!realtime::Available())
+        {
+            details << "not counted in this build (sanitizer run-times own the allocator)";
+            return true;
+        }
+        auto instance = Make (48000.0f, AAX_eStemFormat_Stereo, 4096, details);
+        if (instance == nullptr)
+            return false;
+        const auto parameters = instance->Parameters();
+        const Audio input = MakeSignal (Signal::Noise, 2, 4096, 48000.0, mRandom);
+        Audio output (2, 4096);
+        const float* in[2] = { input.data[0].data(), input.data[1].data() };
+        float* out[2] = { output.data[0].data(), output.data[1].data() };
+        auto block = [&] (int32_t length)
+        {
+            realtime::Counts counts;
+            mAudio->Run (
+                [&]
+                {
+                    realtime::Begin();
+                    instance->ProcessBlock (in, out, length);
+                    counts = realtime::End();
+                });
+            ++mReport.blocks;
+            return counts;
+        };
+        bool passed = true;
+        const int blocks = mFull ? 5000 : 200;
+        for (int32_t length : { 512, 64 })
+        {
+            const realtime::Counts first = block (length);
+            realtime::Counts steady;
+            for (int i = 0; i < blocks; ++i)
+            {
+                // Controls move between blocks, as automation would move them.
+                const ParameterInfo& parameter = parameters[static_cast<size_t> (i) % parameters.size()];
+                if (parameter.id != instance->MasterBypassID())
+                    instance->Automate (parameter.id, RandomValue (*instance, parameter.id));
+                instance->GenerateCoefficients();
+                const realtime::Counts counts = block (length);
+                steady.allocations += counts.allocations;
+                steady.contendedLocks += counts.contendedLocks;
+                steady.locks += counts.locks;
+            }
+            details << "block " << length << ": first block " << first.allocations << " allocations, " << first.locks
+                    << " locks; then " << blocks << " blocks: " << steady.allocations << " allocations, " << steady.contendedLocks
+                    << " contended of " << steady.locks << " locks; ";
+            passed &= steady.allocations == 0 && steady.contendedLocks == 0;
+        }
+        instance->Close();
+        return passed;
     }
 
     bool BadInput (std::ostream& details)
