@@ -65,9 +65,12 @@ double besselI0 (double x)
         return 1.0 + t * (3.5156229 + t * (3.0899424 + t * (1.2067492 + t * (0.2659732 + t * (0.0360768 + t * 0.0045813)))));
     }
     const auto u = 3.75 / ax;
-    return std::exp (ax) / std::sqrt (ax)
-         * (0.39894228 + u * (0.01328592 + u * (0.00225319 + u * (-0.00157565 + u * (0.00916281
-            + u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
+    return std::exp (ax) / std::sqrt (ax) *
+           (0.39894228 +
+            u * (0.01328592 +
+                 u * (0.00225319 +
+                      u * (-0.00157565 +
+                           u * (0.00916281 + u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
 }
 } // namespace
 
@@ -109,23 +112,26 @@ juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::create
 {
     auto floatParameter = [] (const char* id, float min, float max, float interval, float defaultValue)
     {
-        return std::make_unique<juce::AudioParameterFloat> (juce::ParameterID { id }, id,
-                                                            juce::NormalisableRange<float> (min, max, interval),
-                                                            defaultValue);
+        // Text that reads as NaN ("nan") would pass the range's clamping and reach the host as
+        // a NaN value; it is taken like any other text that is no number, as zero.
+        auto attributes = juce::AudioParameterFloatAttributes().withValueFromStringFunction (
+            [] (const juce::String& text)
+            {
+                const auto value = text.getFloatValue();
+                return std::isnan (value) ? 0.0f : value;
+            });
+        return std::make_unique<juce::AudioParameterFloat> (
+            juce::ParameterID { id }, id, juce::NormalisableRange<float> (min, max, interval), defaultValue, attributes);
     };
     auto boolParameter = [] (const char* id, bool defaultValue)
-    {
-        return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue);
-    };
+    { return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue); };
 
     juce::AudioProcessorValueTreeState::ParameterLayout layout;
     layout.add (floatParameter (ParameterIDs::inputGain, -20.0f, 20.0f, 0.01f, 0.0f),
                 floatParameter (ParameterIDs::outputGain, -20.0f, 20.0f, 0.01f, 0.0f),
                 floatParameter (ParameterIDs::width, -15.0f, 15.0f, 0.1f, 0.0f),
-                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f),
-                boolParameter (ParameterIDs::widthEqSwitch, true),
-                boolParameter (ParameterIDs::ioLinkSwitch, false),
-                boolParameter (ParameterIDs::bypass, false));
+                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f), boolParameter (ParameterIDs::widthEqSwitch, true),
+                boolParameter (ParameterIDs::ioLinkSwitch, false), boolParameter (ParameterIDs::bypass, false));
     return layout;
 }
 
@@ -169,10 +175,8 @@ void BrenvoAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock
     // Stored in time order of the trained layer, which correlates: reversed it is the response.
     for (size_t i = 0; i < taps.size(); ++i)
         impulseResponseBuffer.setSample (0, static_cast<int> (taps.size() - 1 - i), taps[i]);
-    inputConvolution.loadImpulseResponse (std::move (impulseResponseBuffer), modelSampleRate,
-                                          juce::dsp::Convolution::Stereo::yes,
-                                          juce::dsp::Convolution::Trim::no,
-                                          juce::dsp::Convolution::Normalise::no);
+    inputConvolution.loadImpulseResponse (std::move (impulseResponseBuffer), modelSampleRate, juce::dsp::Convolution::Stereo::yes,
+                                          juce::dsp::Convolution::Trim::no, juce::dsp::Convolution::Normalise::no);
     inputConvolution.prepare (spec);
 
     lastWidth = currentWidthControl();
@@ -239,8 +243,8 @@ std::array<float, BrenvoAudioProcessor::numLowPassTaps> BrenvoAudioProcessor::de
     {
         const auto offset = i - centre;
         const auto ideal = static_cast<float> (i == 22 ? 2.0 * fn
-                                                       : std::sin (2.0 * juce::MathConstants<double>::pi * offset * fn)
-                                                             / (juce::MathConstants<double>::pi * offset));
+                                                       : std::sin (2.0 * juce::MathConstants<double>::pi * offset * fn) /
+                                                             (juce::MathConstants<double>::pi * offset));
         const auto ratio = offset / centre;
         const auto window = static_cast<float> (besselI0 (beta * std::sqrt (1.0 - ratio * ratio)) * inverseI0Beta);
         taps[static_cast<size_t> (i)] = ideal * window;
@@ -273,7 +277,7 @@ void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
     W_ih_steps.clear();
     W_hh_steps.clear();
 
-    const bool controlsChanged = ! (w == lastWidth) || ! (e == lastEq);
+    const bool controlsChanged = !(w == lastWidth) || !(e == lastEq);
     if (controlsChanged)
         updateRecurrentWeights (w, e, M);
 
@@ -311,7 +315,7 @@ void BrenvoAudioProcessor::updateRecurrentWeights (float width, float eq, int nu
 
 void BrenvoAudioProcessor::applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept
 {
-    if (! (gain == previousGain))
+    if (!(gain == previousGain))
     {
         buffer.applyGainRamp (0, buffer.getNumSamples(), previousGain, gain);
         previousGain = gain;
@@ -330,7 +334,7 @@ void BrenvoAudioProcessor::replaceNonFiniteSamples (juce::AudioBuffer<float>& bu
     {
         auto* samples = buffer.getWritePointer (c);
         for (int i = 0; i < numSamples; ++i)
-            if (! std::isfinite (samples[i]))
+            if (!std::isfinite (samples[i]))
                 samples[i] = 0.0f;
     }
 }
@@ -375,7 +379,7 @@ void BrenvoAudioProcessor::runNetwork (bool useSteps) noexcept
 
     // Last line of defence: a non-finite state would otherwise persist and
     // silence every later block.
-    if (! gru.hidden_state.allFinite())
+    if (!gru.hidden_state.allFinite())
         gru.hidden_state.setZero();
 }
 
@@ -408,19 +412,49 @@ void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int wh
 }
 
 //==============================================================================
-const juce::String BrenvoAudioProcessor::getName() const { return "Duveline"; }
-double BrenvoAudioProcessor::getTailLengthSeconds() const { return 0.0; }
-bool BrenvoAudioProcessor::acceptsMidi() const { return false; }
-bool BrenvoAudioProcessor::producesMidi() const { return false; }
-bool BrenvoAudioProcessor::isMidiEffect() const { return false; }
+const juce::String BrenvoAudioProcessor::getName() const
+{
+    return "Duveline";
+}
+double BrenvoAudioProcessor::getTailLengthSeconds() const
+{
+    return 0.0;
+}
+bool BrenvoAudioProcessor::acceptsMidi() const
+{
+    return false;
+}
+bool BrenvoAudioProcessor::producesMidi() const
+{
+    return false;
+}
+bool BrenvoAudioProcessor::isMidiEffect() const
+{
+    return false;
+}
 
-juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor() { return new BrenvoAudioProcessorEditor (*this, valueTreeState); }
-bool BrenvoAudioProcessor::hasEditor() const { return true; }
+juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor()
+{
+    return new BrenvoAudioProcessorEditor (*this, valueTreeState);
+}
+bool BrenvoAudioProcessor::hasEditor() const
+{
+    return true;
+}
 
-int BrenvoAudioProcessor::getNumPrograms() { return 1; }
-int BrenvoAudioProcessor::getCurrentProgram() { return 0; }
+int BrenvoAudioProcessor::getNumPrograms()
+{
+    return 1;
+}
+int BrenvoAudioProcessor::getCurrentProgram()
+{
+    return 0;
+}
 void BrenvoAudioProcessor::setCurrentProgram (int) {}
-const juce::String BrenvoAudioProcessor::getProgramName (int) { return {}; }
+const juce::String BrenvoAudioProcessor::getProgramName (int)
+{
+    return {};
+}
 void BrenvoAudioProcessor::changeProgramName (int, const juce::String&) {}
 
 bool BrenvoAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
@@ -441,8 +475,20 @@ void BrenvoAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
 
 void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
+    // The framework's XML reader trusts its text to be valid UTF-8: an unfinished multi-byte
+    // sequence in a damaged block makes it read past the end. Such a block is refused whole.
+    // The layout is the one copyXmlToBinary writes: magic, text length, text.
+    if (data != nullptr && sizeInBytes > 8)
+    {
+        const auto* bytes = static_cast<const char*> (data);
+        const auto textLength = static_cast<int> (juce::ByteOrder::littleEndianInt (bytes + 4));
+        const auto available = juce::jmin (sizeInBytes - 8, textLength);
+        if (available > 0 && !juce::CharPointer_UTF8::isValidString (bytes + 8, available))
+            return;
+    }
+
     const auto xml = getXmlFromBinary (data, sizeInBytes);
-    if (xml == nullptr || ! xml->hasTagName (valueTreeState.state.getType()))
+    if (xml == nullptr || !xml->hasTagName (valueTreeState.state.getType()))
         return;
 
     completeRestoredState (*xml);
@@ -466,7 +512,7 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
 
         // A value that reads as NaN or infinity would pass the parameters'
         // clamping and poison the gains: such a parameter keeps its value.
-        if (child->hasAttribute ("value") && ! std::isfinite (child->getStringAttribute ("value").getFloatValue()))
+        if (child->hasAttribute ("value") && !std::isfinite (child->getStringAttribute ("value").getFloatValue()))
             child->setAttribute ("value", static_cast<double> (value->load()));
     }
 

@@ -84,7 +84,7 @@ TEST (State, IgnoresMalformedBlocks)
     const auto good = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
 
     std::vector<juce::MemoryBlock> bad;
-    bad.push_back (juce::MemoryBlock (good.getData(), 8));                     // too short
+    bad.push_back (juce::MemoryBlock (good.getData(), 8));                              // too short
     bad.push_back (blockWithXml ("<OTHER><PARAM id=\"Width\" value=\"-2\"/></OTHER>")); // wrong root
     auto wrongMagic = good;
     static_cast<char*> (wrongMagic.getData())[0] = 'X';
@@ -108,6 +108,36 @@ TEST (State, IgnoresMalformedBlocks)
     p.setStateInformation (nullptr, 0);
     restore (p, good);
     EXPECT_FLOAT_EQ (parameterValue (p, "Width"), -2.0f);
+}
+
+TEST (State, RefusesABlockWhoseTextIsNotUtf8)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // A state block cut inside a multi-byte character, as a damaged chunk may end.
+    auto block = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
+    auto* text = static_cast<char*> (block.getData()) + 8;
+    const auto length = static_cast<int> (juce::ByteOrder::littleEndianInt (static_cast<char*> (block.getData()) + 4));
+    const char damage[] = { '\xED', '\xE0', '\x8B' };
+    std::memcpy (text + length - 4, damage, sizeof (damage));
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+}
+
+TEST (ParameterText, NanReadsAsZeroNotAsNan)
+{
+    BrenvoAudioProcessor p;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        ASSERT_NE (nullptr, parameter);
+        for (const char* text : { "nan", "-nan", "NaN dB" })
+        {
+            const float value = parameter->getValueForText (text);
+            EXPECT_FALSE (std::isnan (value)) << id << " " << text;
+            EXPECT_FLOAT_EQ (parameter->getValueForText ("0"), value) << id << " " << text;
+        }
+    }
 }
 
 TEST (State, NonFiniteValueLeavesTheParameterAlone)
