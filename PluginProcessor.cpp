@@ -115,10 +115,11 @@ juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::create
         // Text that reads as NaN ("nan") would pass the range's clamping and reach the host as
         // a NaN value; it is taken like any other text that is no number, as zero.
         auto attributes = juce::AudioParameterFloatAttributes().withValueFromStringFunction (
-            [] (const juce::String& text)
+            [limit = 2.0 * (std::abs (min) + std::abs (max))] (const juce::String& text)
             {
-                const auto value = text.getFloatValue();
-                return std::isnan (value) ? 0.0f : value;
+                // Huge texts are clamped before narrowing to float (the range clamps again).
+                const auto value = juce::jlimit (-limit, limit, numberFromText (text));
+                return std::isnan (value) ? 0.0f : static_cast<float> (value);
             });
         return std::make_unique<juce::AudioParameterFloat> (
             juce::ParameterID { id }, id, juce::NormalisableRange<float> (min, max, interval), defaultValue, attributes);
@@ -133,6 +134,12 @@ juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::create
                 floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f), boolParameter (ParameterIDs::widthEqSwitch, true),
                 boolParameter (ParameterIDs::ioLinkSwitch, false), boolParameter (ParameterIDs::bypass, false));
     return layout;
+}
+
+double BrenvoAudioProcessor::numberFromText (const juce::String& text)
+{
+    // strtod reads the C locale's numbers; a plug-in never changes the process's locale.
+    return std::strtod (text.toRawUTF8(), nullptr);
 }
 
 float BrenvoAudioProcessor::decibelsToGain (float decibels) noexcept
@@ -511,9 +518,14 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
         missing.removeString (id);
 
         // A value that reads as NaN or infinity would pass the parameters'
-        // clamping and poison the gains: such a parameter keeps its value.
-        if (child->hasAttribute ("value") && !std::isfinite (child->getStringAttribute ("value").getFloatValue()))
-            child->setAttribute ("value", static_cast<double> (value->load()));
+        // clamping and poison the gains: such a parameter keeps its value. Every
+        // other value is written back as a plain number, so that the store never
+        // reads the text itself.
+        if (child->hasAttribute ("value"))
+        {
+            const auto number = numberFromText (child->getStringAttribute ("value"));
+            child->setAttribute ("value", std::isfinite (number) ? number : static_cast<double> (value->load()));
+        }
     }
 
     // The store would reset a parameter the block does not mention to its

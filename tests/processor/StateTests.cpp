@@ -140,6 +140,29 @@ TEST (ParameterText, NanReadsAsZeroNotAsNan)
     }
 }
 
+TEST (ParameterText, HugeExponentsReadAsTheRangeEnds)
+{
+    BrenvoAudioProcessor p;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        ASSERT_NE (nullptr, parameter);
+        EXPECT_FLOAT_EQ (1.0f, parameter->getValueForText ("1e4333333333")) << id;
+        EXPECT_FLOAT_EQ (0.0f, parameter->getValueForText ("-9e99999999999 dB")) << id;
+        EXPECT_FLOAT_EQ (parameter->getValueForText ("0"), parameter->getValueForText ("1e-4333333333")) << id;
+    }
+}
+
+TEST (State, HugeExponentInAValueIsInfiniteAndLeavesTheParameterAlone)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"1e4333333333\"/><PARAM id=\"Width EQ\" "
+                              "value=\"2.5e0000000000000000001\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width EQ"), 4.0f); // 25, clamped to the range
+}
+
 TEST (State, NonFiniteValueLeavesTheParameterAlone)
 {
     BrenvoAudioProcessor p;
