@@ -277,7 +277,7 @@ private:
 
             // Text round trips: the value read back from a value's text shows the same text.
             std::uniform_real_distribution<double> unit (0.0, 1.0);
-            for (int i = 0; i < (mFull ? 2000 : 100); ++i, ++trips)
+            for (int i = 0; i < (mFull ? 2000 : 50); ++i, ++trips)
             {
                 const double value = i == 0 ? 0.0 : i == 1 ? 1.0 : unit (mRandom);
                 HostString text, again;
@@ -313,9 +313,9 @@ private:
         if (!mFull)
         {
             rates = { 22050, 48000, 384000 };
-            lengths = { 1, 512, 4096, -1 };
+            lengths = { 1, 4096, -1 };
         }
-        const double seconds = mFull ? 0.5 : 0.05;
+        const double seconds = mFull ? 0.5 : 0.02;
         bool passed = true;
         int64_t combinations = 0;
         for (AAX_EStemFormat format : { AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo })
@@ -368,7 +368,7 @@ private:
             if (!id.empty())
                 instance->Automate (id, 1.0);
         }
-        const double seconds = mFull ? 120.0 : 4.0;
+        const double seconds = mFull ? 120.0 : 1.0;
         const Audio input = MakeSignal (Signal::Noise, 2, static_cast<int64_t> (seconds * 48000.0), 48000.0, mRandom);
         const OutputStats stats = Process (*instance, input, [] { return 512; });
         details << seconds << " s of noise at full width and input gain: peak " << stats.firstHalfPeak << " then "
@@ -391,7 +391,7 @@ private:
         if (instance == nullptr)
             return false;
         const auto parameters = instance->Parameters();
-        const int blocks = mFull ? 20000 : 600;
+        const int blocks = mFull ? 20000 : 300;
         const Audio input = MakeSignal (Signal::Noise, 2, 32, 48000.0, mRandom);
         Audio output (2, 32);
         OutputStats stats;
@@ -454,6 +454,15 @@ private:
         const int blocks = mFull ? 5000 : 200;
         for (int32_t length : { 512, 64 })
         {
+            // A bypassed block returns before the processor sees its length, so the change of
+            // length is measured on a block that is processed.
+            for (const char* name : { "Bypass", "Master Bypass" })
+            {
+                const std::string id = instance->FindParameter (name);
+                if (!id.empty())
+                    instance->Automate (id, 0.0);
+            }
+            instance->GenerateCoefficients();
             const realtime::Counts first = block (length);
             realtime::Counts steady;
             for (int i = 0; i < blocks; ++i)
@@ -482,7 +491,10 @@ private:
         bool passed = true;
         const float inf = std::numeric_limits<float>::infinity();
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        for (float rate : { 8000.0f, 22050.0f, 384000.0f, 768000.0f })
+        const std::vector<float> rates =
+            mFull ? std::vector<float> { 8000.0f, 22050.0f, 384000.0f, 768000.0f } : std::vector<float> { 8000.0f, 768000.0f };
+        const double recoverySeconds = mFull ? 2.0 : 0.25;
+        for (float rate : rates)
         {
             auto instance = Make (rate, AAX_eStemFormat_Stereo, 65536, details);
             if (instance == nullptr)
@@ -502,7 +514,8 @@ private:
                 const float* in[2] = { nullptr, nullptr };
                 float* out[2] = { nullptr, nullptr };
                 mAudio->Run ([&] { instance->ProcessBlock (in, out, 0); });
-                const Audio recovery = MakeSignal (Signal::Noise, 2, static_cast<int64_t> (rate) * 2, rate, mRandom);
+                const Audio recovery =
+                    MakeSignal (Signal::Noise, 2, static_cast<int64_t> (rate * recoverySeconds), rate, mRandom);
                 Process (*instance, recovery, [] { return 65536; });
                 const OutputStats after =
                     Process (*instance, MakeSignal (Signal::Sine, 2, 8192, rate, mRandom), [] { return 1024; });
@@ -536,7 +549,7 @@ private:
         if (instance == nullptr)
             return false;
         bool passed = true;
-        const int trips = mFull ? 500 : 20;
+        const int trips = mFull ? 500 : 10;
         int firstSaveDiffers = 0;
         const auto ids = instance->Parameters();
         for (int trip = 0; trip < trips && passed; ++trip)
@@ -616,7 +629,7 @@ private:
         std::vector<Chunk> saved;
         if (instance->SaveChunks (saved) != AAX_SUCCESS)
             return false;
-        const int rounds = mFull ? 3000 : 100;
+        const int rounds = mFull ? 3000 : 60;
         std::uniform_int_distribution<int> byte (0, 255);
         int64_t damaged = 0;
         for (int round = 0; round < rounds; ++round)
@@ -700,7 +713,7 @@ private:
         if (instance == nullptr || other == nullptr)
             return false;
         bool passed = true;
-        const int openings = mFull ? 100 : 10;
+        const int openings = mFull ? 100 : 6;
         for (int i = 0; i < openings; ++i)
             passed &= OpenAndClose (*instance, details);
 
