@@ -509,7 +509,9 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
         if (auto* ranged = dynamic_cast<juce::RangedAudioParameter*> (parameter))
             missing.add (ranged->getParameterID());
 
-    for (auto* child : state.getChildWithTagNameIterator ("PARAM"))
+    // The store finds a parameter's value by its id in a child of any name, so every child
+    // is checked, not only those named PARAM.
+    for (auto* child : state.getChildIterator())
     {
         const auto id = child->getStringAttribute ("id");
         auto* value = valueTreeState.getRawParameterValue (id);

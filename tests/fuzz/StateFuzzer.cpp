@@ -6,6 +6,7 @@
 #include "PluginProcessor.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace
@@ -31,7 +32,10 @@ void CheckParameters (BrenvoAudioProcessor& processor)
         const float raw = processor.valueTreeState.getRawParameterValue (ranged->getParameterID())->load();
         const auto& range = ranged->getNormalisableRange();
         if (!std::isfinite (raw) || raw < range.start || raw > range.end)
+        {
+            std::fprintf (stderr, "%s holds %g\n", ranged->getParameterID().toRawUTF8(), static_cast<double> (raw));
             std::abort();
+        }
     }
 }
 } // namespace

@@ -163,6 +163,16 @@ TEST (State, HugeExponentInAValueIsInfiniteAndLeavesTheParameterAlone)
     EXPECT_FLOAT_EQ (parameterValue (p, "Width EQ"), 4.0f); // 25, clamped to the range
 }
 
+TEST (State, NonFiniteValueUnderAnotherElementNameLeavesTheParameterAlone)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"nan\"/><PARAMS id=\"Width\" value=\"nan\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Bypass\" value=\"nan0.0\"/><PARAMM id=\"Bypass\" value=\"nan\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Bypass"), 0.0f);
+}
+
 TEST (State, NonFiniteValueLeavesTheParameterAlone)
 {
     BrenvoAudioProcessor p;
