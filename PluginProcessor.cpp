@@ -480,6 +480,45 @@ void BrenvoAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
         copyXmlToBinary (*xml, destData);
 }
 
+namespace
+{
+// UTF-8 as RFC 3629 defines it: no overlong forms, no surrogates, nothing above U+10FFFF. The
+// framework's own check lets overlong forms through, and its XML reader can loop forever on them.
+bool isStrictUtf8 (const char* text, int length)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*> (text);
+    for (int i = 0; i < length;)
+    {
+        const unsigned lead = bytes[i];
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        // Continuation bytes after the lead byte, and the smallest code point they may carry.
+        const int extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                          : lead >= 0xE0 && lead <= 0xEF ? 2
+                          : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                         : 0;
+        const unsigned smallest = extra == 1 ? 0x80u : extra == 2 ? 0x800u : 0x10000u;
+        if (extra == 0 || i + extra >= length)
+            return false;
+        unsigned codePoint = lead & (0x3Fu >> extra);
+        for (int k = 1; k <= extra; ++k)
+        {
+            const unsigned next = bytes[i + k];
+            if ((next & 0xC0) != 0x80)
+                return false;
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+} // namespace
+
 void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
     // The framework's XML reader trusts its text to be valid UTF-8: an unfinished multi-byte
@@ -490,7 +529,7 @@ void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInByte
         const auto* bytes = static_cast<const char*> (data);
         const auto textLength = static_cast<int> (juce::ByteOrder::littleEndianInt (bytes + 4));
         const auto available = juce::jmin (sizeInBytes - 8, textLength);
-        if (available > 0 && !juce::CharPointer_UTF8::isValidString (bytes + 8, available))
+        if (available > 0 && !isStrictUtf8 (bytes + 8, available))
             return;
     }
 

@@ -124,6 +124,19 @@ TEST (State, RefusesABlockWhoseTextIsNotUtf8)
     EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
 }
 
+TEST (State, RefusesOverlongUtf8)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // "<" written in two bytes: the framework's own UTF-8 check lets it through.
+    auto block = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
+    auto* text = static_cast<char*> (block.getData()) + 8;
+    text[0] = '\xC0';
+    text[1] = '\xBC';
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+}
+
 TEST (ParameterText, NanReadsAsZeroNotAsNan)
 {
     BrenvoAudioProcessor p;
