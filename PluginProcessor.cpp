@@ -3,11 +3,13 @@
     length, the per-block signal chain, true-peak metering and saved state.
 */
 #include "PluginProcessor.h"
+
 #include "PluginEditor.h"
 
 #include "BinaryData.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace
 {
@@ -517,6 +519,18 @@ bool isStrictUtf8 (const char* text, int length)
     }
     return true;
 }
+
+// Whether the text holds a processing instruction ("<?") after its XML declaration. The state
+// never does, and the framework's XML reader loops forever on one followed by text inside an
+// element ("<APVT><?x?>A").
+bool hasProcessingInstruction (const char* text, int length)
+{
+    std::string_view body (text, static_cast<size_t> (length));
+    body = body.substr (std::min (body.size(), body.find_first_not_of (" \t\r\n")));
+    if (body.rfind ("<?xml", 0) == 0)
+        body = body.substr (std::min (body.size(), body.find ("?>")));
+    return body.find ("<?") != std::string_view::npos;
+}
 } // namespace
 
 void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
@@ -529,7 +543,7 @@ void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInByte
         const auto* bytes = static_cast<const char*> (data);
         const auto textLength = static_cast<int> (juce::ByteOrder::littleEndianInt (bytes + 4));
         const auto available = juce::jmin (sizeInBytes - 8, textLength);
-        if (available > 0 && !isStrictUtf8 (bytes + 8, available))
+        if (available > 0 && (!isStrictUtf8 (bytes + 8, available) || hasProcessingInstruction (bytes + 8, available)))
             return;
     }
 

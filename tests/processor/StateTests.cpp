@@ -137,6 +137,25 @@ TEST (State, RefusesOverlongUtf8)
     EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
 }
 
+TEST (State, RefusesProcessingInstructionsAfterTheDeclaration)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // The framework's XML reader would loop forever on an instruction followed by text.
+    const std::string text = "<?xml version=\"1.0\"?> <APVT><?x?><PARAM id=\"Width\" value=\"-2\"/></APVT>";
+    juce::MemoryBlock block;
+    juce::MemoryOutputStream out (block, false);
+    out.writeInt (0x21324356); // the state block's mark, "VC2!"
+    out.writeInt (static_cast<int> (text.size()));
+    out.write (text.data(), text.size());
+    out.writeByte (0);
+    out.flush();
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), -2.0f);
+}
+
 TEST (ParameterText, NanReadsAsZeroNotAsNan)
 {
     BrenvoAudioProcessor p;
