@@ -3,11 +3,13 @@
     length, the per-block signal chain, true-peak metering and saved state.
 */
 #include "PluginProcessor.h"
+
 #include "PluginEditor.h"
 
 #include "BinaryData.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace
 {
@@ -68,9 +70,12 @@ double besselI0 (double x)
         return 1.0 + t * (3.5156229 + t * (3.0899424 + t * (1.2067492 + t * (0.2659732 + t * (0.0360768 + t * 0.0045813)))));
     }
     const auto u = 3.75 / ax;
-    return std::exp (ax) / std::sqrt (ax)
-         * (0.39894228 + u * (0.01328592 + u * (0.00225319 + u * (-0.00157565 + u * (0.00916281
-            + u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
+    return std::exp (ax) / std::sqrt (ax) *
+           (0.39894228 +
+            u * (0.01328592 +
+                 u * (0.00225319 +
+                      u * (-0.00157565 +
+                           u * (0.00916281 + u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
 }
 } // namespace
 
@@ -112,24 +117,34 @@ juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::create
 {
     auto floatParameter = [] (const char* id, float min, float max, float interval, float defaultValue)
     {
-        return std::make_unique<juce::AudioParameterFloat> (juce::ParameterID { id }, id,
-                                                            juce::NormalisableRange<float> (min, max, interval),
-                                                            defaultValue);
+        // Text that reads as NaN ("nan") would pass the range's clamping and reach the host as
+        // a NaN value; it is taken like any other text that is no number, as zero.
+        auto attributes = juce::AudioParameterFloatAttributes().withValueFromStringFunction (
+            [limit = 2.0 * (std::abs (min) + std::abs (max))] (const juce::String& text)
+            {
+                // Huge texts are clamped before narrowing to float (the range clamps again).
+                const auto value = juce::jlimit (-limit, limit, numberFromText (text));
+                return std::isnan (value) ? 0.0f : static_cast<float> (value);
+            });
+        return std::make_unique<juce::AudioParameterFloat> (
+            juce::ParameterID { id }, id, juce::NormalisableRange<float> (min, max, interval), defaultValue, attributes);
     };
     auto boolParameter = [] (const char* id, bool defaultValue)
-    {
-        return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue);
-    };
+    { return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue); };
 
     juce::AudioProcessorValueTreeState::ParameterLayout layout;
     layout.add (floatParameter (ParameterIDs::inputGain, -20.0f, 20.0f, 0.01f, 0.0f),
                 floatParameter (ParameterIDs::outputGain, -20.0f, 20.0f, 0.01f, 0.0f),
                 floatParameter (ParameterIDs::width, -15.0f, 15.0f, 0.1f, 0.0f),
-                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f),
-                boolParameter (ParameterIDs::widthEqSwitch, true),
-                boolParameter (ParameterIDs::ioLinkSwitch, false),
-                boolParameter (ParameterIDs::bypass, false));
+                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f), boolParameter (ParameterIDs::widthEqSwitch, true),
+                boolParameter (ParameterIDs::ioLinkSwitch, false), boolParameter (ParameterIDs::bypass, false));
     return layout;
+}
+
+double BrenvoAudioProcessor::numberFromText (const juce::String& text)
+{
+    // strtod reads the C locale's numbers; a plug-in never changes the process's locale.
+    return std::strtod (text.toRawUTF8(), nullptr);
 }
 
 float BrenvoAudioProcessor::decibelsToGain (float decibels) noexcept
@@ -172,10 +187,8 @@ void BrenvoAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock
     // Stored in time order of the trained layer, which correlates: reversed it is the response.
     for (size_t i = 0; i < taps.size(); ++i)
         impulseResponseBuffer.setSample (0, static_cast<int> (taps.size() - 1 - i), taps[i]);
-    inputConvolution.loadImpulseResponse (std::move (impulseResponseBuffer), modelSampleRate,
-                                          juce::dsp::Convolution::Stereo::yes,
-                                          juce::dsp::Convolution::Trim::no,
-                                          juce::dsp::Convolution::Normalise::no);
+    inputConvolution.loadImpulseResponse (std::move (impulseResponseBuffer), modelSampleRate, juce::dsp::Convolution::Stereo::yes,
+                                          juce::dsp::Convolution::Trim::no, juce::dsp::Convolution::Normalise::no);
     inputConvolution.prepare (spec);
 
     lastWidth = currentWidthControl();
@@ -243,8 +256,8 @@ std::array<float, BrenvoAudioProcessor::numLowPassTaps> BrenvoAudioProcessor::de
     {
         const auto offset = i - centre;
         const auto ideal = static_cast<float> (i == 22 ? 2.0 * fn
-                                                       : std::sin (2.0 * juce::MathConstants<double>::pi * offset * fn)
-                                                             / (juce::MathConstants<double>::pi * offset));
+                                                       : std::sin (2.0 * juce::MathConstants<double>::pi * offset * fn) /
+                                                             (juce::MathConstants<double>::pi * offset));
         const auto ratio = offset / centre;
         const auto window = static_cast<float> (besselI0 (beta * std::sqrt (1.0 - ratio * ratio)) * inverseI0Beta);
         taps[static_cast<size_t> (i)] = ideal * window;
@@ -277,7 +290,7 @@ void BrenvoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce:
     W_ih_steps.clear();
     W_hh_steps.clear();
 
-    const bool controlsChanged = ! (w == lastWidth) || ! (e == lastEq);
+    const bool controlsChanged = !(w == lastWidth) || !(e == lastEq);
     if (controlsChanged)
         updateRecurrentWeights (w, e, M);
 
@@ -352,7 +365,7 @@ void BrenvoAudioProcessor::formGlideStep (int step, int numSteps) noexcept
 
 void BrenvoAudioProcessor::applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept
 {
-    if (! (gain == previousGain))
+    if (!(gain == previousGain))
     {
         buffer.applyGainRamp (0, buffer.getNumSamples(), previousGain, gain);
         previousGain = gain;
@@ -371,7 +384,7 @@ void BrenvoAudioProcessor::replaceNonFiniteSamples (juce::AudioBuffer<float>& bu
     {
         auto* samples = buffer.getWritePointer (c);
         for (int i = 0; i < numSamples; ++i)
-            if (! std::isfinite (samples[i]))
+            if (!std::isfinite (samples[i]))
                 samples[i] = 0.0f;
     }
 }
@@ -422,7 +435,7 @@ void BrenvoAudioProcessor::runNetwork (bool useSteps) noexcept
 
     // Last line of defence: a non-finite state would otherwise persist and
     // silence every later block.
-    if (! gru.hidden_state.allFinite())
+    if (!gru.hidden_state.allFinite())
         gru.hidden_state.setZero();
 }
 
@@ -455,19 +468,49 @@ void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int wh
 }
 
 //==============================================================================
-const juce::String BrenvoAudioProcessor::getName() const { return "Duveline"; }
-double BrenvoAudioProcessor::getTailLengthSeconds() const { return 0.0; }
-bool BrenvoAudioProcessor::acceptsMidi() const { return false; }
-bool BrenvoAudioProcessor::producesMidi() const { return false; }
-bool BrenvoAudioProcessor::isMidiEffect() const { return false; }
+const juce::String BrenvoAudioProcessor::getName() const
+{
+    return "Duveline";
+}
+double BrenvoAudioProcessor::getTailLengthSeconds() const
+{
+    return 0.0;
+}
+bool BrenvoAudioProcessor::acceptsMidi() const
+{
+    return false;
+}
+bool BrenvoAudioProcessor::producesMidi() const
+{
+    return false;
+}
+bool BrenvoAudioProcessor::isMidiEffect() const
+{
+    return false;
+}
 
-juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor() { return new BrenvoAudioProcessorEditor (*this, valueTreeState); }
-bool BrenvoAudioProcessor::hasEditor() const { return true; }
+juce::AudioProcessorEditor* BrenvoAudioProcessor::createEditor()
+{
+    return new BrenvoAudioProcessorEditor (*this, valueTreeState);
+}
+bool BrenvoAudioProcessor::hasEditor() const
+{
+    return true;
+}
 
-int BrenvoAudioProcessor::getNumPrograms() { return 1; }
-int BrenvoAudioProcessor::getCurrentProgram() { return 0; }
+int BrenvoAudioProcessor::getNumPrograms()
+{
+    return 1;
+}
+int BrenvoAudioProcessor::getCurrentProgram()
+{
+    return 0;
+}
 void BrenvoAudioProcessor::setCurrentProgram (int) {}
-const juce::String BrenvoAudioProcessor::getProgramName (int) { return {}; }
+const juce::String BrenvoAudioProcessor::getProgramName (int)
+{
+    return {};
+}
 void BrenvoAudioProcessor::changeProgramName (int, const juce::String&) {}
 
 bool BrenvoAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
@@ -486,10 +529,73 @@ void BrenvoAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
         copyXmlToBinary (*xml, destData);
 }
 
+namespace
+{
+// UTF-8 as RFC 3629 defines it: no overlong forms, no surrogates, nothing above U+10FFFF. The
+// framework's own check lets overlong forms through, and its XML reader can loop forever on them.
+bool isStrictUtf8 (const char* text, int length)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*> (text);
+    for (int i = 0; i < length;)
+    {
+        const unsigned lead = bytes[i];
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        // Continuation bytes after the lead byte, and the smallest code point they may carry.
+        const int extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                          : lead >= 0xE0 && lead <= 0xEF ? 2
+                          : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                         : 0;
+        const unsigned smallest = extra == 1 ? 0x80u : extra == 2 ? 0x800u : 0x10000u;
+        if (extra == 0 || i + extra >= length)
+            return false;
+        unsigned codePoint = lead & (0x3Fu >> extra);
+        for (int k = 1; k <= extra; ++k)
+        {
+            const unsigned next = bytes[i + k];
+            if ((next & 0xC0) != 0x80)
+                return false;
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Whether the text holds a processing instruction ("<?") after its XML declaration. The state
+// never does, and the framework's XML reader loops forever on one followed by text inside an
+// element ("<APVT><?x?>A").
+bool hasProcessingInstruction (const char* text, int length)
+{
+    std::string_view body (text, static_cast<size_t> (length));
+    body = body.substr (std::min (body.size(), body.find_first_not_of (" \t\r\n")));
+    if (body.rfind ("<?xml", 0) == 0)
+        body = body.substr (std::min (body.size(), body.find ("?>")));
+    return body.find ("<?") != std::string_view::npos;
+}
+} // namespace
+
 void BrenvoAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
+    // The framework's XML reader trusts its text to be valid UTF-8: an unfinished multi-byte
+    // sequence in a damaged block makes it read past the end. Such a block is refused whole.
+    // The layout is the one copyXmlToBinary writes: magic, text length, text.
+    if (data != nullptr && sizeInBytes > 8)
+    {
+        const auto* bytes = static_cast<const char*> (data);
+        const auto textLength = static_cast<int> (juce::ByteOrder::littleEndianInt (bytes + 4));
+        const auto available = juce::jmin (sizeInBytes - 8, textLength);
+        if (available > 0 && (!isStrictUtf8 (bytes + 8, available) || hasProcessingInstruction (bytes + 8, available)))
+            return;
+    }
+
     const auto xml = getXmlFromBinary (data, sizeInBytes);
-    if (xml == nullptr || ! xml->hasTagName (valueTreeState.state.getType()))
+    if (xml == nullptr || !xml->hasTagName (valueTreeState.state.getType()))
         return;
 
     completeRestoredState (*xml);
@@ -503,7 +609,9 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
         if (auto* ranged = dynamic_cast<juce::RangedAudioParameter*> (parameter))
             missing.add (ranged->getParameterID());
 
-    for (auto* child : state.getChildWithTagNameIterator ("PARAM"))
+    // The store finds a parameter's value by its id in a child of any name, so every child
+    // is checked, not only those named PARAM.
+    for (auto* child : state.getChildIterator())
     {
         const auto id = child->getStringAttribute ("id");
         auto* value = valueTreeState.getRawParameterValue (id);
@@ -512,9 +620,14 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
         missing.removeString (id);
 
         // A value that reads as NaN or infinity would pass the parameters'
-        // clamping and poison the gains: such a parameter keeps its value.
-        if (child->hasAttribute ("value") && ! std::isfinite (child->getStringAttribute ("value").getFloatValue()))
-            child->setAttribute ("value", static_cast<double> (value->load()));
+        // clamping and poison the gains: such a parameter keeps its value. Every
+        // other value is written back as a plain number, so that the store never
+        // reads the text itself.
+        if (child->hasAttribute ("value"))
+        {
+            const auto number = numberFromText (child->getStringAttribute ("value"));
+            child->setAttribute ("value", std::isfinite (number) ? number : static_cast<double> (value->load()));
+        }
     }
 
     // The store would reset a parameter the block does not mention to its

@@ -17,6 +17,11 @@
 class BrenvoAudioProcessor : public juce::AudioProcessor
 {
 public:
+    /** The number a text starts with (0 when none, NaN for "nan"), read without the framework's
+        own reader, whose exponent overflows on texts like "1e9999999999". Texts from hosts,
+        typed values and saved states all go through it. */
+    static double numberFromText (const juce::String& text);
+
     /** Parameter IDs; each is also the parameter's name towards the host. */
     struct ParameterIDs
     {
@@ -159,9 +164,8 @@ private:
     void refreshRowWiseWeights() noexcept;
     void formGlideStep (int step, int numSteps) noexcept;
     void applyGain (juce::AudioBuffer<float>& buffer, float gain, float& previousGain) noexcept;
-    void resample (std::array<juce::LagrangeInterpolator, 2>& interpolators,
-                   const juce::AudioBuffer<float>& source, int numSourceSamples,
-                   juce::AudioBuffer<float>& destination, int numDestinationSamples) noexcept;
+    void resample (std::array<juce::LagrangeInterpolator, 2>& interpolators, const juce::AudioBuffer<float>& source,
+                   int numSourceSamples, juce::AudioBuffer<float>& destination, int numDestinationSamples) noexcept;
     void runNetwork (bool useSteps) noexcept;
     void completeRestoredState (juce::XmlElement& state) const;
     void replaceNonFiniteSamples (juce::AudioBuffer<float>& buffer, int numSamples) noexcept;

@@ -1,7 +1,8 @@
 /*
     The framework's AAX client for the plug-in bundle: the plug-in's settings for JUCE, the
     client itself (which compiles the seven entry points into the bundle), and the idle hook
-    through which the host's TimerWakeup calls pump JUCE's message queue on Linux.
+    through which the host's TimerWakeup calls pump JUCE's message queue on Linux, and the
+    release of FFTW's planner when the bundle is unloaded.
 */
 
 // The plug-in's settings. JUCE's CMake support offers no AAX on Linux, so they live here, in
@@ -45,6 +46,8 @@
 
 #include "AAX_CHostServices.h"
 #include "AAX_PlatformIdle.h"
+
+#include <fftw3.h>
 
 namespace juce
 {
@@ -102,4 +105,15 @@ const bool sIdleHookInstalled = []
     AAX_SetIdleHook (&PumpMessageQueue);
     return true;
 }();
+} // namespace
+
+namespace
+{
+// FFTW keeps its planner (every plan's solver tables) in library globals until told to let go.
+// A host unloads the bundle, and with it FFTW, only once every instance and with it every plan
+// is gone: free the planner then, or each load and unload leaks it.
+struct FftwPlannerRelease
+{
+    ~FftwPlannerRelease() { fftwf_cleanup(); }
+} sFftwPlannerRelease;
 } // namespace

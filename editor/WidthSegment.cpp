@@ -3,6 +3,8 @@
 */
 #include "WidthSegment.h"
 
+#include "PluginProcessor.h"
+
 #include <cmath>
 
 WidthSegment::WidthSegment()
@@ -36,7 +38,7 @@ void WidthSegment::paint (juce::Graphics&)
 
 void WidthSegment::applyTypedValue()
 {
-    const auto typed = widthLabel.getText().getDoubleValue();
+    const auto typed = BrenvoAudioProcessor::numberFromText (widthLabel.getText());
     // A NaN would pass the slider's clamp and reach the parameter.
     if (!std::isnan (typed))
         widthSlider.setValue (typed, juce::sendNotificationAsync);

@@ -1,10 +1,12 @@
 /*
     duveline-host: loads an AAX plug-in shared object (or bundle). "describe" registers its
     description and prints it, readably or as JSON, with options that make it act as an older or
-    a misbehaving host; "render" renders audio through it as the main job.
+    a misbehaving host; "render" renders audio through it as the main job; "validate" runs the
+    reliability battery on it.
 */
 #include "Host.h"
 #include "RenderJob.h"
+#include "Validation.h"
 
 #include <iostream>
 #include <vector>
@@ -25,6 +27,7 @@ int Usage()
                           "       duveline-host render <bundle> [--in in.wav] [--out out.wav] [--rate Hz] [--block N]\n"
                           "         [--preset NAME] [--set Name=value ...] [--automate Name=seconds:value,... ...]\n"
                           "         [--save-chunks FILE] [--load-chunks FILE]\n"
+                          "       duveline-host validate <bundle> [--fast|--full] [--seed N]\n"
                           "Without --in, render uses the built-in stereo test signal at --rate (default 48000).\n");
     return 2;
 }
@@ -50,12 +53,41 @@ int Render (int argc, char** argv)
     }
     return duveline::host::RunRender (options, std::cout, std::cerr);
 }
+
+int Validate (int argc, char** argv)
+{
+    duveline::host::ValidationOptions options;
+    for (int i = 3; i < argc; ++i)
+    {
+        const std::string option = argv[i];
+        int seed = 0;
+        if (option == "--fast")
+            options.level = duveline::host::ValidationLevel::Fast;
+        else if (option == "--full")
+            options.level = duveline::host::ValidationLevel::Full;
+        else if (option == "--seed" && i + 1 < argc && ParseVersion (argv[i + 1], 1 << 30, seed))
+        {
+            options.seed = static_cast<uint32_t> (seed);
+            ++i;
+        }
+        else
+            return Usage();
+    }
+    const auto report = duveline::host::Validate (argv[2], options, std::cout);
+    std::cout << "Combinations processed: " << report.combinations << "\nBlocks processed: " << report.blocks
+              << "\nAutomation events: " << report.automationEvents << "\nState round trips: " << report.stateRoundTrips
+              << "\nDamaged chunks restored: " << report.damagedChunks << "\nEditor openings: " << report.editorOpenings
+              << "\nValidation " << (report.Passed() ? "passed" : "FAILED") << std::endl;
+    return report.Passed() ? 0 : 1;
+}
 } // namespace
 
 int main (int argc, char** argv)
 {
     if (argc >= 3 && std::strcmp (argv[1], "render") == 0)
         return Render (argc, argv);
+    if (argc >= 3 && std::strcmp (argv[1], "validate") == 0)
+        return Validate (argc, argv);
     if (argc < 3 || std::strcmp (argv[1], "describe") != 0)
         return Usage();
 

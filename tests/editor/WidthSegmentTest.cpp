@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P (Texts, TypedWidth,
                                              TypedValue { "2.06", 2.1f, "2.1" }, TypedValue { "-1e3", -15.0f, "-15.0" },
                                              TypedValue { "inf", 15.0f, "15.0" }, TypedValue { "7.5 dB", 7.5f, "7.5" },
                                              // not-a-number is ignored: the knob keeps its value
-                                             TypedValue { "nan", 5.0f, "5.0" }, TypedValue { "-nan", 5.0f, "5.0" }),
+                                             TypedValue { "nan", 5.0f, "5.0" }, TypedValue { "-nan", 5.0f, "5.0" },
+                                             TypedValue { "1e4333333333", 15.0f, "15.0" }),
                           [] (const auto& info) { return "Case" + std::to_string (info.index); });
 
 TEST_F (WidthSegmentTest, ReadOutStartsHiddenWithTheParameterValue)

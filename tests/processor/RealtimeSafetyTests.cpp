@@ -1,94 +1,14 @@
 /*
     Real-time safety of processBlock: once a block length has been prepared,
     a block allocates nothing and takes no mutex, also when controls move.
-    This binary interposes malloc and pthread_mutex_lock to count both on the
-    calling thread while processBlock runs.
+    The host's real-time probe, linked into this binary, interposes malloc and
+    pthread_mutex_lock to count both on the calling thread while processBlock runs.
 */
 #include "ProcessorFixture.h"
 
-#include <dlfcn.h>
-#include <pthread.h>
+#include "RealtimeProbe.h"
 
-extern "C"
-{
-void* __libc_malloc (size_t);
-void* __libc_calloc (size_t, size_t);
-void* __libc_realloc (void*, size_t);
-void* __libc_memalign (size_t, size_t);
-}
-
-namespace
-{
-thread_local bool counting = false;
-std::atomic<int> allocations { 0 };
-std::atomic<int> mutexLocks { 0 };
-
-using MutexLock = int (*) (pthread_mutex_t*);
-MutexLock realMutexLock()
-{
-    static const auto real = reinterpret_cast<MutexLock> (dlsym (RTLD_NEXT, "pthread_mutex_lock"));
-    return real;
-}
-const auto resolvedEarly = realMutexLock();
-
-void noteAllocation()
-{
-    if (counting)
-        ++allocations;
-}
-
-struct CountingScope
-{
-    CountingScope()
-    {
-        allocations = 0;
-        mutexLocks = 0;
-        counting = true;
-    }
-    ~CountingScope() { counting = false; }
-};
-} // namespace
-
-extern "C"
-{
-void* malloc (size_t size)
-{
-    noteAllocation();
-    return __libc_malloc (size);
-}
-
-void* calloc (size_t count, size_t size)
-{
-    noteAllocation();
-    return __libc_calloc (count, size);
-}
-
-void* realloc (void* pointer, size_t size)
-{
-    noteAllocation();
-    return __libc_realloc (pointer, size);
-}
-
-void* aligned_alloc (size_t alignment, size_t size)
-{
-    noteAllocation();
-    return __libc_memalign (alignment, size);
-}
-
-int posix_memalign (void** result, size_t alignment, size_t size)
-{
-    noteAllocation();
-    *result = __libc_memalign (alignment, size);
-    return *result != nullptr ? 0 : 12;
-}
-
-int pthread_mutex_lock (pthread_mutex_t* mutex)
-{
-    if (counting)
-        ++mutexLocks;
-    return realMutexLock() (mutex);
-}
-}
+namespace realtime = duveline::host::realtime;
 
 struct RealtimeCase
 {
@@ -108,7 +28,7 @@ class RealtimeSafety : public ::testing::TestWithParam<RealtimeCase>
 
 TEST_P (RealtimeSafety, SteadyBlocksNeitherAllocateNorLock)
 {
-    ASSERT_NE (resolvedEarly, nullptr);
+    ASSERT_TRUE (realtime::Available());
     const auto [rate, block, channels] = GetParam();
     BrenvoAudioProcessor p;
     if (channels == 1)
@@ -131,15 +51,11 @@ TEST_P (RealtimeSafety, SteadyBlocksNeitherAllocateNorLock)
         }
         fillNoise (buffer, static_cast<unsigned> (b));
 
-        int blockAllocations = 0, blockLocks = 0;
-        {
-            CountingScope scope;
-            p.processBlock (buffer, midi);
-            blockAllocations = allocations;
-            blockLocks = mutexLocks;
-        }
-        EXPECT_EQ (blockAllocations, 0) << "block " << b;
-        EXPECT_EQ (blockLocks, 0) << "block " << b;
+        realtime::Begin();
+        p.processBlock (buffer, midi);
+        const realtime::Counts counts = realtime::End();
+        EXPECT_EQ (counts.allocations, 0) << "block " << b;
+        EXPECT_EQ (counts.locks, 0) << "block " << b;
     }
     EXPECT_TRUE (allFinite (buffer));
 }
@@ -151,9 +67,11 @@ INSTANTIATE_TEST_SUITE_P (Layouts, RealtimeSafety,
 
 TEST (RealtimeSafety, CountersSeeAllocations)
 {
-    CountingScope scope;
-    auto* p = static_cast<char*> (std::malloc (64));
+    realtime::Begin();
+    // Kept in volatile pointers, so that the compiler cannot drop an allocation it sees unused.
+    void* volatile p = std::malloc (64);
     std::free (p);
-    std::vector<int> v (100);
-    EXPECT_GE (allocations.load(), 2);
+    auto* volatile v = new std::vector<int> (100);
+    delete v;
+    EXPECT_GE (realtime::End().allocations, 3);
 }

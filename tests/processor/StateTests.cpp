@@ -84,7 +84,7 @@ TEST (State, IgnoresMalformedBlocks)
     const auto good = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
 
     std::vector<juce::MemoryBlock> bad;
-    bad.push_back (juce::MemoryBlock (good.getData(), 8));                     // too short
+    bad.push_back (juce::MemoryBlock (good.getData(), 8));                              // too short
     bad.push_back (blockWithXml ("<OTHER><PARAM id=\"Width\" value=\"-2\"/></OTHER>")); // wrong root
     auto wrongMagic = good;
     static_cast<char*> (wrongMagic.getData())[0] = 'X';
@@ -108,6 +108,101 @@ TEST (State, IgnoresMalformedBlocks)
     p.setStateInformation (nullptr, 0);
     restore (p, good);
     EXPECT_FLOAT_EQ (parameterValue (p, "Width"), -2.0f);
+}
+
+TEST (State, RefusesABlockWhoseTextIsNotUtf8)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // A state block cut inside a multi-byte character, as a damaged chunk may end.
+    auto block = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
+    auto* text = static_cast<char*> (block.getData()) + 8;
+    const auto length = static_cast<int> (juce::ByteOrder::littleEndianInt (static_cast<char*> (block.getData()) + 4));
+    const char damage[] = { '\xED', '\xE0', '\x8B' };
+    std::memcpy (text + length - 4, damage, sizeof (damage));
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+}
+
+TEST (State, RefusesOverlongUtf8)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // "<" written in two bytes: the framework's own UTF-8 check lets it through.
+    auto block = blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>");
+    auto* text = static_cast<char*> (block.getData()) + 8;
+    text[0] = '\xC0';
+    text[1] = '\xBC';
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+}
+
+TEST (State, RefusesProcessingInstructionsAfterTheDeclaration)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    // The framework's XML reader would loop forever on an instruction followed by text.
+    const std::string text = "<?xml version=\"1.0\"?> <APVT><?x?><PARAM id=\"Width\" value=\"-2\"/></APVT>";
+    juce::MemoryBlock block;
+    juce::MemoryOutputStream out (block, false);
+    out.writeInt (0x21324356); // the state block's mark, "VC2!"
+    out.writeInt (static_cast<int> (text.size()));
+    out.write (text.data(), text.size());
+    out.writeByte (0);
+    out.flush();
+    restore (p, block);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"-2\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), -2.0f);
+}
+
+TEST (ParameterText, NanReadsAsZeroNotAsNan)
+{
+    BrenvoAudioProcessor p;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        ASSERT_NE (nullptr, parameter);
+        for (const char* text : { "nan", "-nan", "NaN dB" })
+        {
+            const float value = parameter->getValueForText (text);
+            EXPECT_FALSE (std::isnan (value)) << id << " " << text;
+            EXPECT_FLOAT_EQ (parameter->getValueForText ("0"), value) << id << " " << text;
+        }
+    }
+}
+
+TEST (ParameterText, HugeExponentsReadAsTheRangeEnds)
+{
+    BrenvoAudioProcessor p;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        ASSERT_NE (nullptr, parameter);
+        EXPECT_FLOAT_EQ (1.0f, parameter->getValueForText ("1e4333333333")) << id;
+        EXPECT_FLOAT_EQ (0.0f, parameter->getValueForText ("-9e99999999999 dB")) << id;
+        EXPECT_FLOAT_EQ (parameter->getValueForText ("0"), parameter->getValueForText ("1e-4333333333")) << id;
+    }
+}
+
+TEST (State, HugeExponentInAValueIsInfiniteAndLeavesTheParameterAlone)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"1e4333333333\"/><PARAM id=\"Width EQ\" "
+                              "value=\"2.5e0000000000000000001\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width EQ"), 4.0f); // 25, clamped to the range
+}
+
+TEST (State, NonFiniteValueUnderAnotherElementNameLeavesTheParameterAlone)
+{
+    BrenvoAudioProcessor p;
+    setParameter (p, "Width", 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Width\" value=\"nan\"/><PARAMS id=\"Width\" value=\"nan\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Width"), 5.0f);
+    restore (p, blockWithXml ("<APVT><PARAM id=\"Bypass\" value=\"nan0.0\"/><PARAMM id=\"Bypass\" value=\"nan\"/></APVT>"));
+    EXPECT_FLOAT_EQ (parameterValue (p, "Bypass"), 0.0f);
 }
 
 TEST (State, NonFiniteValueLeavesTheParameterAlone)
