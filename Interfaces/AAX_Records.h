@@ -8,17 +8,6 @@
 
 // A chunk as the host keeps it: a 56-byte header, then `fSize` bytes of data.
 // The host allocates 56 + data size bytes; `fData` is the start of the data area.
-struct AAX_SPlugInChunkHeader
-{
-    int32_t fSize;
-    int32_t fVersion;
-    AAX_CTypeID fManID;
-    AAX_CTypeID fProductID;
-    AAX_CTypeID fPlugInID;
-    AAX_CTypeID fChunkID;
-    unsigned char fName[32];
-};
-
 struct AAX_SPlugInChunk
 {
     int32_t fSize;
@@ -31,8 +20,11 @@ struct AAX_SPlugInChunk
     char fData[1];
 };
 
-static_assert (sizeof (AAX_SPlugInChunkHeader) == 56, "the chunk header is a stored format");
-static_assert (offsetof (AAX_SPlugInChunk, fData) == 56, "the chunk data follows the 56-byte header");
+// Bytes before the data area: the size of a chunk record with no data.
+inline constexpr std::size_t AAX_cPlugInChunkHeaderSize = 56;
+
+static_assert (offsetof (AAX_SPlugInChunk, fData) == AAX_cPlugInChunkHeaderSize,
+               "the chunk header is a stored format: its data follows 56 bytes in");
 
 struct AAX_CMidiPacket
 {

@@ -18,7 +18,7 @@ constexpr uint32_t kLargestRecord = 64u << 20;
 Chunk Chunk::WithDataSize (AAX_CTypeID id, uint32_t dataSize)
 {
     Chunk chunk;
-    chunk.mBytes.assign (sizeof (AAX_SPlugInChunkHeader) + dataSize, 0);
+    chunk.mBytes.assign (AAX_cPlugInChunkHeaderSize + dataSize, 0);
     chunk.Record()->fSize = static_cast<int32_t> (dataSize);
     chunk.Record()->fChunkID = id;
     return chunk;
@@ -26,11 +26,11 @@ Chunk Chunk::WithDataSize (AAX_CTypeID id, uint32_t dataSize)
 
 bool Chunk::FromBytes (std::vector<uint8_t> bytes, Chunk& chunk)
 {
-    if (bytes.size() < sizeof (AAX_SPlugInChunkHeader))
+    if (bytes.size() < AAX_cPlugInChunkHeaderSize)
         return false;
     int32_t size = 0;
     std::memcpy (&size, bytes.data(), sizeof (size));
-    if (size < 0 || static_cast<uint64_t> (size) > bytes.size() - sizeof (AAX_SPlugInChunkHeader))
+    if (size < 0 || static_cast<uint64_t> (size) > bytes.size() - AAX_cPlugInChunkHeaderSize)
         return false;
     chunk.mBytes = std::move (bytes);
     return true;
@@ -40,7 +40,7 @@ void Chunk::Trim()
 {
     const int32_t size = DataSize();
     if (size >= 0 && static_cast<uint32_t> (size) < Capacity())
-        mBytes.resize (sizeof (AAX_SPlugInChunkHeader) + static_cast<size_t> (size));
+        mBytes.resize (AAX_cPlugInChunkHeaderSize + static_cast<size_t> (size));
 }
 
 bool WriteChunkFile (const std::string& path, const std::vector<Chunk>& chunks, std::string& error)

@@ -25,9 +25,9 @@ public:
     const AAX_SPlugInChunk* Record() const { return reinterpret_cast<const AAX_SPlugInChunk*> (mBytes.data()); }
     AAX_CTypeID ID() const { return Record()->fChunkID; }
     int32_t DataSize() const { return Record()->fSize; }
-    const uint8_t* Data() const { return mBytes.data() + sizeof (AAX_SPlugInChunkHeader); }
+    const uint8_t* Data() const { return mBytes.data() + AAX_cPlugInChunkHeaderSize; }
     // Capacity of the data area: what the host allocated, whatever the header now says.
-    uint32_t Capacity() const { return static_cast<uint32_t> (mBytes.size() - sizeof (AAX_SPlugInChunkHeader)); }
+    uint32_t Capacity() const { return static_cast<uint32_t> (mBytes.size() - AAX_cPlugInChunkHeaderSize); }
     const std::vector<uint8_t>& Bytes() const { return mBytes; }
     // Trims the record to the header plus the data size the plug-in wrote.
     void Trim();
