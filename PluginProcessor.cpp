@@ -26,6 +26,21 @@ nlohmann::json parseWeights (const char* data, int size)
     return nlohmann::json::parse (text);
 }
 
+// The level slots are plain floats shared with the editor's meter, so both sides
+// reach them only by relaxed atomic accesses (the vector itself never moves: its
+// capacity is reserved at construction).
+void storeLevel (float& slot, float level) noexcept
+{
+    __atomic_store (&slot, &level, __ATOMIC_RELAXED);
+}
+
+float loadLevel (const float& slot) noexcept
+{
+    float level;
+    __atomic_load (&slot, &level, __ATOMIC_RELAXED);
+    return level;
+}
+
 constexpr auto& truePeakPhases = BrenvoAudioProcessor::truePeakPhases;
 constexpr int truePeakKeptSamples = 12;
 
@@ -222,6 +237,7 @@ void BrenvoAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock
         truePeakHistory.clear();
     }
     truePeakLevels.resize (static_cast<size_t> (meterChannels), 0.0f);
+    truePeakLevelCount.store (truePeakLevels.size(), std::memory_order_release);
 
     // Every later block of another length prepares again, whoever prepared last.
     lastBlockSize = samplesPerBlock;
@@ -454,7 +470,7 @@ void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int wh
 
         if (n <= 0)
         {
-            truePeakLevels[static_cast<size_t> (index)] = -std::numeric_limits<float>::infinity();
+            storeLevel (truePeakLevels[static_cast<size_t> (index)], -std::numeric_limits<float>::infinity());
             continue;
         }
 
@@ -463,8 +479,16 @@ void BrenvoAudioProcessor::GetTruePeak (juce::AudioBuffer<float>& buffer, int wh
         else
             std::copy (buffer.getReadPointer (c), buffer.getReadPointer (c) + n, h + truePeakKeptSamples);
 
-        truePeakLevels[static_cast<size_t> (index)] = 20.0f * std::log10 (overSampledPeak (h, n));
+        storeLevel (truePeakLevels[static_cast<size_t> (index)], 20.0f * std::log10 (overSampledPeak (h, n)));
     }
+}
+
+size_t BrenvoAudioProcessor::copyTruePeakLevels (std::array<float, 4>& destination) const noexcept
+{
+    const auto count = std::min (truePeakLevelCount.load (std::memory_order_acquire), destination.size());
+    for (size_t i = 0; i < count; ++i)
+        destination[i] = loadLevel (truePeakLevels[i]);
+    return count;
 }
 
 //==============================================================================

@@ -151,6 +151,12 @@ public:
 
     juce::AudioBuffer<float> truePeakHistory;
     std::vector<float> truePeakLevels;
+    /** How many of truePeakLevels the meter may read, published once preparation has
+        resized them. The meter reads the count and the levels without a lock. */
+    std::atomic<size_t> truePeakLevelCount { 2 };
+
+    /** The meter's lock-free copy of the latest levels (at most four); returns how many. */
+    size_t copyTruePeakLevels (std::array<float, 4>& destination) const noexcept;
 
 private:
     static juce::AudioProcessorValueTreeState::ParameterLayout createParameterLayout();

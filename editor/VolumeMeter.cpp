@@ -18,12 +18,8 @@ VolumeMeter::VolumeMeter (BrenvoAudioProcessor* processorToRead)
 
 int VolumeMeter::readLevels (std::array<float, 4>& readings) const
 {
-    // The processor reserves room for four levels, so the storage never moves while
-    // preparation resizes it on the audio thread; only the count may change under us.
-    const auto& source = processor->truePeakLevels;
-    const auto count = std::min<size_t> (source.size(), 4);
     std::array<float, 4> copy {};
-    std::copy_n (source.data(), count, copy.begin());
+    const auto count = processor->copyTruePeakLevels (copy);
 
     if (count == 2)
     {

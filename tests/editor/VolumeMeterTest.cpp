@@ -20,11 +20,18 @@ protected:
     /** One timer tick that finds these four levels, followed by the repaint it asks for. */
     void tick (std::array<float, 4> readings)
     {
-        processor.truePeakLevels.assign (readings.begin(), readings.end());
+        setLevels ({ readings.begin(), readings.end() });
         meter.timerCallback();
         paint();
     }
     void tick (float level) { tick ({ level, level, level, level }); }
+
+    /** Levels as block processing leaves them, for as many channels as given. */
+    void setLevels (std::vector<float> levels)
+    {
+        processor.truePeakLevels = std::move (levels);
+        processor.truePeakLevelCount = processor.truePeakLevels.size();
+    }
 
     juce::Image paint() { return EditorTest::render (meter); }
 
@@ -169,7 +176,7 @@ TEST_F (VolumeMeterTest, MinusInfinityKeepsBarsAtFloorAndPeaksHeld)
 
 TEST_F (VolumeMeterTest, OneChannelDrivesBothBarsOfEachPair)
 {
-    processor.truePeakLevels.assign ({ -6.0f, -12.0f });
+    setLevels ({ -6.0f, -12.0f });
     meter.timerCallback();
     EXPECT_EQ (meter.shownLevels, (std::array<float, 4> { -6.0f, -6.0f, -12.0f, -12.0f }));
 }
