@@ -9,6 +9,8 @@
 #include "AAX_IParameter.h"
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 // Identifiers are kept in 32 bytes: at most 31 characters and the terminator.
 enum : uint32_t
@@ -22,7 +24,7 @@ public:
     // An identifier of 32 or more characters is reported to the host and cut to 31.
     AAX_CParameterValue (AAX_CParamID identifier, T value);
 
-    AAX_CParameterValue* Clone() const override { return new AAX_CParameterValue (mIdentifier, mValue); }
+    AAX_CParameterValue* Clone() const override { return new AAX_CParameterValue (mIdentifier, Get()); }
     AAX_CParamID Identifier() const override { return mIdentifier; }
     bool GetValueAsBool (bool* outValue) const override;
     bool GetValueAsInt32 (int32_t* outValue) const override;
@@ -30,8 +32,27 @@ public:
     bool GetValueAsDouble (double* outValue) const override;
     bool GetValueAsString (AAX_IString* outValue) const override;
 
-    const T& Get() const { return mValue; }
-    void Set (const T& value) { mValue = value; }
+    // The host's echo stores the value on its thread while chunk and packet code read it on
+    // theirs, without a common lock: a value of a scalar type is stored and read as one atomic
+    // unit (relaxed: it publishes nothing else).
+    T Get() const
+    {
+        if constexpr (std::is_arithmetic_v<T>)
+        {
+            T value;
+            __atomic_load (&mValue, &value, __ATOMIC_RELAXED);
+            return value;
+        }
+        else
+            return mValue;
+    }
+    void Set (T value)
+    {
+        if constexpr (std::is_arithmetic_v<T>)
+            __atomic_store (&mValue, &value, __ATOMIC_RELAXED);
+        else
+            mValue = std::move (value);
+    }
 
 private:
     char mIdentifier[eParemeterDefaultMaxIdentifierSize];

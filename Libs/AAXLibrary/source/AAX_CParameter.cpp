@@ -44,29 +44,29 @@ template <typename T> AAX_CParameterValue<T>::AAX_CParameterValue (AAX_CParamID 
 
 template <typename T> bool AAX_CParameterValue<T>::GetValueAsBool (bool* outValue) const
 {
-    return ReadAs (mValue, outValue);
+    return ReadAs (Get(), outValue);
 }
 
 template <typename T> bool AAX_CParameterValue<T>::GetValueAsInt32 (int32_t* outValue) const
 {
-    return ReadAs (mValue, outValue);
+    return ReadAs (Get(), outValue);
 }
 
 template <typename T> bool AAX_CParameterValue<T>::GetValueAsFloat (float* outValue) const
 {
-    return ReadAs (mValue, outValue);
+    return ReadAs (Get(), outValue);
 }
 
 template <typename T> bool AAX_CParameterValue<T>::GetValueAsDouble (double* outValue) const
 {
-    return ReadAs (mValue, outValue);
+    return ReadAs (Get(), outValue);
 }
 
 template <typename T> bool AAX_CParameterValue<T>::GetValueAsString (AAX_IString* outValue) const
 {
     if constexpr (std::is_same_v<T, AAX_CString>)
     {
-        *outValue = mValue;
+        *outValue = Get();
         return true;
     }
     else
