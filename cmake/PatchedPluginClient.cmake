@@ -1,7 +1,8 @@
 # A build-time copy of JUCE's juce_audio_plugin_client module with Debian's "JUCE/Debian
 # disabled AAX support" block removed from utility/juce_CheckSettingMacros.h, so that the
-# framework's AAX client can be compiled, and its parameter hash freed of signed overflow. The copy lives in the build folder only and is
-# remade whenever the installed header changes; nothing of JUCE is kept in the repository.
+# framework's AAX client can be compiled, its parameter hash freed of signed overflow and its views
+# kept from sharing one editor. The copy lives in the build folder only and is remade whenever the
+# installed sources change; nothing of JUCE is kept in the repository.
 #
 # Sets DUVELINE_PATCHED_JUCE_MODULES_DIR: put it ahead of JUCE_MODULES_DIR on the include path,
 # since the client includes its own module by angle brackets.
@@ -39,5 +40,16 @@ if(_hash_at EQUAL -1)
   message(FATAL_ERROR "${_client_source}/${_wrapper_source}: the parameter hash has a new form; update cmake/PatchedPluginClient.cmake")
 endif()
 string(REPLACE "${_hash_step}" "            result = (int32) (31u * (uint32) result + (uint32) *paramID++);" _wrapper "${_wrapper}")
+
+# A processor has one editor, and each view of the wrapper takes ownership of it. A host that
+# opens a second view of an instance would have both own it: the first to close deletes it and
+# the other then uses and deletes it again. A view created while the editor is shown elsewhere
+# stays empty instead; the editor stays with the view that has it.
+set(_editor_take "                pluginEditor.reset (plugin.createEditorIfNeeded());")
+string(FIND "${_wrapper}" "${_editor_take}" _editor_at)
+if(_editor_at EQUAL -1)
+  message(FATAL_ERROR "${_client_source}/${_wrapper_source}: the view's editor creation has a new form; update cmake/PatchedPluginClient.cmake")
+endif()
+string(REPLACE "${_editor_take}" "                if (plugin.getActiveEditor() == nullptr)\n                    pluginEditor.reset (plugin.createEditorIfNeeded());" _wrapper "${_wrapper}")
 file(WRITE "${_client_copy}/${_wrapper_source}" "${_wrapper}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_client_source}/${_wrapper_source}")

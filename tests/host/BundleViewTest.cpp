@@ -63,3 +63,81 @@ TEST (BundleView, EditorOpensInTheHostWindowAndDraws)
     EXPECT_EQ (0, report.canUnloadNow);
     EXPECT_TRUE (report.leakedHostObjects.empty());
 }
+
+TEST (BundleView, ASecondViewOfOneInstanceStaysEmptyAndEitherClosesSafely)
+{
+    ASSERT_TRUE (x11::DisplayAvailable());
+    PluginHost host;
+    ASSERT_TRUE (host.Load (DUVELINE_BUNDLE)) << host.LoadError();
+    int32_t result = 0;
+    std::string error;
+    auto instance = host.CreateInstance ({}, result, error);
+    ASSERT_NE (nullptr, instance) << error;
+
+    struct View
+    {
+        std::unique_ptr<Editor> editor;
+        std::unique_ptr<x11::ViewWindow> window;
+    };
+    const auto open = [&]
+    {
+        View view;
+        view.editor = instance->OpenEditor (result);
+        if (view.editor != nullptr)
+        {
+            view.window = x11::ViewWindow::Create (720, 480, "Duveline", error);
+            x11::ViewWindow* target = view.window.get();
+            if (target != nullptr)
+                view.editor->Attach ({ AAX_eViewContainer_Type_HWND, target->NativeHandle(),
+                                       [target] (int32_t w, int32_t h) { return target->Resize (w, h); } });
+        }
+        return view;
+    };
+    const auto size = [] (const View& view)
+    {
+        float width = -1.0f, height = -1.0f;
+        view.editor->ViewSize (width, height);
+        return std::make_pair (width, height);
+    };
+    const auto close = [] (View& view)
+    {
+        EXPECT_EQ (0, view.editor->Detach());
+        view.window.reset();
+        EXPECT_EQ (0, view.editor->Close());
+        view.editor.reset();
+    };
+    const auto pump = [&] { host.Main().PumpUntil ([] { return false; }, std::chrono::milliseconds (200)); };
+
+    auto first = open();
+    ASSERT_NE (nullptr, first.editor);
+    ASSERT_NE (nullptr, first.window) << error;
+    auto second = open();
+    ASSERT_NE (nullptr, second.editor);
+    ASSERT_NE (nullptr, second.window) << error;
+    pump();
+
+    // The editor stays with the view that has it; the second view shows nothing (an empty
+    // component, which the window system keeps at its smallest size).
+    const auto empty = [&] (const View& view) { return size (view).first <= 1.0f && size (view).second <= 1.0f; };
+    EXPECT_EQ (std::make_pair (720.0f, 480.0f), size (first));
+    EXPECT_TRUE (empty (second));
+
+    // The view that has the editor closes first: the other one must not touch it afterwards.
+    close (first);
+    pump();
+    EXPECT_TRUE (empty (second));
+    close (second);
+
+    // Once both are gone, a new view has the editor again.
+    auto third = open();
+    ASSERT_NE (nullptr, third.editor);
+    pump();
+    EXPECT_EQ (std::make_pair (720.0f, 480.0f), size (third));
+    close (third);
+
+    EXPECT_EQ (0, instance->Close());
+    instance.reset();
+    const ShutdownReport report = host.Shutdown();
+    EXPECT_EQ (0, report.canUnloadNow);
+    EXPECT_TRUE (report.leakedHostObjects.empty());
+}
