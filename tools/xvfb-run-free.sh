@@ -18,7 +18,9 @@ mkfifo "$dir/ready"
 number=
 for candidate in $(seq 99 299); do
   # -displayfd writes the number once the server accepts connections, and nothing if it fails.
-  Xvfb ":$candidate" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$dir/ready" 2> "$dir/server.log" &
+  # -noreset: a server that resets when its last client disconnects refuses connections for a
+  # moment, and a test that opens the display again right then finds none.
+  Xvfb ":$candidate" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$dir/ready" 2> "$dir/server.log" &
   server=$!
   read -r number < "$dir/ready" || true
   [ -n "$number" ] && break
