@@ -38,7 +38,8 @@ TEST (String, CopiesTheTextOfAnyStringInterface)
     AAX_IString& target = copy;
     target = asInterface;
     EXPECT_STREQ ("Width", copy.Get());
-    target = target; // assigning a string to itself keeps its text
+    const AAX_IString& same = target;
+    target = same; // assigning a string to itself keeps its text
     EXPECT_STREQ ("Width", copy.Get());
 }
 
