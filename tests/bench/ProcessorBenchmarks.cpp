@@ -228,6 +228,27 @@ void BM_StraightforwardStep (benchmark::State& state)
               [] (auto& gru, auto& p) { StraightforwardChain::step (gru, gru.gru_input, p.subnet96k.W_ih, p.subnet96k.W_hh); });
 }
 
+/** The step's floor: only its chain of nonlinearities from one hidden row to
+    the next (the gates' sigmoid, then the candidate's tanh, then the blend),
+    with the model's own functions and without the products. However the step
+    is arranged, with these formulas it cannot take less than this. */
+void BM_GateChainFloor (benchmark::State& state)
+{
+    using Row = Eigen::Matrix<float, 1, 12>;
+    Row h = Row::Constant (0.1f);
+    const Eigen::Matrix<float, 1, 36> projection = Eigen::Matrix<float, 1, 36>::LinSpaced (-1.0f, 1.0f);
+    for (auto _ : state)
+    {
+        Eigen::Matrix<float, 1, 24> gates;
+        gates << h, h;
+        const Eigen::Matrix<float, 1, 24> rz = Brenvo::sigmoid (gates + projection.head<24>());
+        const Row n = Brenvo::fastTanh (projection.tail<12>() + rz.head<12>().cwiseProduct (h));
+        h = (rz.tail<12>().array() * h.array() + (1.0f - rz.tail<12>().array()) * n.array()).matrix();
+        benchmark::ClobberMemory();
+    }
+    benchmark::DoNotOptimize (h);
+}
+
 void hostRates (benchmark::internal::Benchmark* b)
 {
     for (int rate : { 44100, 48000, 88200, 96000, 192000 })
@@ -249,5 +270,6 @@ BENCHMARK (BM_StageMeters)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_StraightforwardStageMeters)->Apply (hostRates)->Unit (benchmark::kMicrosecond);
 BENCHMARK (BM_ForwardCell);
 BENCHMARK (BM_StraightforwardStep);
+BENCHMARK (BM_GateChainFloor);
 
 BENCHMARK_MAIN();
