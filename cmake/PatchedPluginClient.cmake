@@ -29,27 +29,33 @@ endif()
 file(WRITE "${_client_copy}/${_settings_header}" "${_settings}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_client_source}/${_settings_header}")
 
+set(_wrapper_source "AAX/juce_AAX_Wrapper.cpp")
+file(READ "${_client_source}/${_wrapper_source}" _wrapper)
+
+# Replaces the one expected passage of the wrapper's text; stops the configuration when JUCE's
+# text no longer holds it, rather than building an unpatched client.
+function(_patch_wrapper expected replacement what)
+  string(FIND "${_wrapper}" "${expected}" _at)
+  if(_at EQUAL -1)
+    message(FATAL_ERROR "${_client_source}/${_wrapper_source}: ${what} has a new form; update cmake/PatchedPluginClient.cmake")
+  endif()
+  string(REPLACE "${expected}" "${replacement}" _patched "${_wrapper}")
+  set(_wrapper "${_patched}" PARENT_SCOPE)
+endfunction()
+
 # The wrapper hashes parameter identifiers in a signed int that overflows for identifiers of
 # five characters or more (undefined behaviour, reported by UndefinedBehaviorSanitizer for every
 # instance). The same hash, computed in unsigned arithmetic.
-set(_wrapper_source "AAX/juce_AAX_Wrapper.cpp")
-file(READ "${_client_source}/${_wrapper_source}" _wrapper)
-set(_hash_step "            result = (31 * result) + (*paramID++);")
-string(FIND "${_wrapper}" "${_hash_step}" _hash_at)
-if(_hash_at EQUAL -1)
-  message(FATAL_ERROR "${_client_source}/${_wrapper_source}: the parameter hash has a new form; update cmake/PatchedPluginClient.cmake")
-endif()
-string(REPLACE "${_hash_step}" "            result = (int32) (31u * (uint32) result + (uint32) *paramID++);" _wrapper "${_wrapper}")
+_patch_wrapper("            result = (31 * result) + (*paramID++);"
+               "            result = (int32) (31u * (uint32) result + (uint32) *paramID++);"
+               "the parameter hash")
 
 # A processor has one editor, and each view of the wrapper takes ownership of it. A host that
 # opens a second view of an instance would have both own it: the first to close deletes it and
 # the other then uses and deletes it again. A view created while the editor is shown elsewhere
 # stays empty instead; the editor stays with the view that has it.
-set(_editor_take "                pluginEditor.reset (plugin.createEditorIfNeeded());")
-string(FIND "${_wrapper}" "${_editor_take}" _editor_at)
-if(_editor_at EQUAL -1)
-  message(FATAL_ERROR "${_client_source}/${_wrapper_source}: the view's editor creation has a new form; update cmake/PatchedPluginClient.cmake")
-endif()
-string(REPLACE "${_editor_take}" "                if (plugin.getActiveEditor() == nullptr)\n                    pluginEditor.reset (plugin.createEditorIfNeeded());" _wrapper "${_wrapper}")
+_patch_wrapper("                pluginEditor.reset (plugin.createEditorIfNeeded());"
+               "                if (plugin.getActiveEditor() == nullptr)\n                    pluginEditor.reset (plugin.createEditorIfNeeded());"
+               "the view's editor creation")
 file(WRITE "${_client_copy}/${_wrapper_source}" "${_wrapper}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_client_source}/${_wrapper_source}")

@@ -11,18 +11,44 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <string>
 
 using namespace duveline::host;
 
-TEST (BundleView, EditorOpensInTheHostWindowAndDraws)
+namespace
 {
-    ASSERT_TRUE (x11::DisplayAvailable());
+/** The bundle loaded into a host, one instance created; the test closes it and shuts down. */
+class BundleView : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE (x11::DisplayAvailable());
+        ASSERT_TRUE (host.Load (DUVELINE_BUNDLE)) << host.LoadError();
+        instance = host.CreateInstance ({}, result, error);
+        ASSERT_NE (nullptr, instance) << error;
+    }
+
+    /** Closes the instance and expects a clean release of the bundle. */
+    void CloseAndShutDown()
+    {
+        EXPECT_EQ (0, instance->Close());
+        instance.reset();
+        const ShutdownReport report = host.Shutdown();
+        EXPECT_EQ (0, report.canUnloadNow);
+        EXPECT_TRUE (report.leakedHostObjects.empty());
+    }
+
     PluginHost host;
-    ASSERT_TRUE (host.Load (DUVELINE_BUNDLE)) << host.LoadError();
     int32_t result = 0;
     std::string error;
-    auto instance = host.CreateInstance ({}, result, error);
-    ASSERT_NE (nullptr, instance) << error;
+    std::unique_ptr<Instance> instance;
+};
+} // namespace
+
+TEST_F (BundleView, EditorOpensInTheHostWindowAndDraws)
+{
     auto editor = instance->OpenEditor (result);
     ASSERT_NE (nullptr, editor) << result;
 
@@ -57,23 +83,11 @@ TEST (BundleView, EditorOpensInTheHostWindowAndDraws)
     EXPECT_EQ (0, editor->Detach());
     window.reset();
     EXPECT_EQ (0, editor->Close());
-    EXPECT_EQ (0, instance->Close());
-    instance.reset();
-    const ShutdownReport report = host.Shutdown();
-    EXPECT_EQ (0, report.canUnloadNow);
-    EXPECT_TRUE (report.leakedHostObjects.empty());
+    CloseAndShutDown();
 }
 
-TEST (BundleView, ASecondViewOfOneInstanceStaysEmptyAndEitherClosesSafely)
+TEST_F (BundleView, ASecondViewOfOneInstanceStaysEmptyAndEitherClosesSafely)
 {
-    ASSERT_TRUE (x11::DisplayAvailable());
-    PluginHost host;
-    ASSERT_TRUE (host.Load (DUVELINE_BUNDLE)) << host.LoadError();
-    int32_t result = 0;
-    std::string error;
-    auto instance = host.CreateInstance ({}, result, error);
-    ASSERT_NE (nullptr, instance) << error;
-
     struct View
     {
         std::unique_ptr<Editor> editor;
@@ -134,10 +148,5 @@ TEST (BundleView, ASecondViewOfOneInstanceStaysEmptyAndEitherClosesSafely)
     pump();
     EXPECT_EQ (std::make_pair (720.0f, 480.0f), size (third));
     close (third);
-
-    EXPECT_EQ (0, instance->Close());
-    instance.reset();
-    const ShutdownReport report = host.Shutdown();
-    EXPECT_EQ (0, report.canUnloadNow);
-    EXPECT_TRUE (report.leakedHostObjects.empty());
+    CloseAndShutDown();
 }
