@@ -44,34 +44,43 @@ float loadLevel (const float& slot) noexcept
 constexpr auto& truePeakPhases = BrenvoAudioProcessor::truePeakPhases;
 constexpr int truePeakKeptSamples = 12;
 
+constexpr int truePeakRun = 16;
+
+/** Folds into `peaks` the magnitudes of the four phases' outputs at `count`
+    positions from `newest` on. Each output is summed tap by tap from 0, as the
+    filter is written; the positions are summed side by side, one vector lane
+    each, and all four phases in the same pass, so that every delayed run is
+    loaded once for the four of them. */
+template <typename Count>
+inline void foldPhasePeaks (const float* newest, Count count, std::array<float, truePeakRun>& peaks) noexcept
+{
+    std::array<std::array<float, truePeakRun>, 4> y {};
+    // Unrolled, the taps leave y in registers instead of a round trip
+    // through memory per tap.
+#pragma GCC unroll 12
+    for (int m = 0; m < 12; ++m)
+    {
+        const float* delayed = newest - m;
+        for (size_t p = 0; p < y.size(); ++p)
+            for (size_t k = 0; k < count; ++k)
+                y[p][k] += truePeakPhases[p][m] * delayed[k];
+    }
+    for (const auto& phase : y)
+        for (size_t k = 0; k < count; ++k)
+            peaks[k] = std::max (peaks[k], std::abs (phase[k]));
+}
+
 /** The largest magnitude of the four phases' outputs over the n samples that
-    follow the kept ones in h. Each output is summed tap by tap from 0, as the
-    filter is written, but a run of positions is summed side by side so that
-    the compiler gives each output a vector lane. */
+    follow the kept ones in h. Whole runs of positions have a length known to
+    the compiler; only the last one may be shorter. */
 float overSampledPeak (const float* h, int n) noexcept
 {
-    constexpr int run = 16;
-    std::array<float, run> peaks {};
-    for (int start = truePeakKeptSamples; start < n + truePeakKeptSamples; start += run)
-    {
-        const auto count = static_cast<size_t> (std::min (run, n + truePeakKeptSamples - start));
-        const float* newest = h + start;
-        for (const auto& phase : truePeakPhases)
-        {
-            std::array<float, run> y {};
-            // Unrolled, the taps leave y in registers instead of a round trip
-            // through memory per tap.
-#pragma GCC unroll 12
-            for (int m = 0; m < 12; ++m)
-            {
-                const float* delayed = newest - m;
-                for (size_t k = 0; k < count; ++k)
-                    y[k] += phase[m] * delayed[k];
-            }
-            for (size_t k = 0; k < count; ++k)
-                peaks[k] = std::max (peaks[k], std::abs (y[k]));
-        }
-    }
+    std::array<float, truePeakRun> peaks {};
+    int start = truePeakKeptSamples;
+    for (; start + truePeakRun <= n + truePeakKeptSamples; start += truePeakRun)
+        foldPhasePeaks (h + start, std::integral_constant<size_t, truePeakRun>(), peaks);
+    if (start < n + truePeakKeptSamples)
+        foldPhasePeaks (h + start, static_cast<size_t> (n + truePeakKeptSamples - start), peaks);
     return *std::max_element (peaks.begin(), peaks.end());
 }
 
