@@ -4,6 +4,7 @@
 */
 #include "PluginProcessor.h"
 
+#include "NumberText.h"
 #include "PluginEditor.h"
 
 #include "BinaryData.h"
@@ -139,17 +140,24 @@ BrenvoAudioProcessor::~BrenvoAudioProcessor() = default;
 
 juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::createParameterLayout()
 {
-    auto floatParameter = [] (const char* id, float min, float max, float interval, float defaultValue)
+    auto floatParameter = [] (const char* id, float min, float max, float interval, int decimals, float defaultValue)
     {
+        auto valueToText = [decimals] (float value, int maximumLength)
+        {
+            const auto text = NumberText::withDecimals (value, decimals);
+            return maximumLength > 0 ? text.substring (0, maximumLength) : text;
+        };
         // Text that reads as NaN ("nan") would pass the range's clamping and reach the host as
         // a NaN value; it is taken like any other text that is no number, as zero.
-        auto attributes = juce::AudioParameterFloatAttributes().withValueFromStringFunction (
-            [limit = 2.0 * (std::abs (min) + std::abs (max))] (const juce::String& text)
-            {
-                // Huge texts are clamped before narrowing to float (the range clamps again).
-                const auto value = juce::jlimit (-limit, limit, numberFromText (text));
-                return std::isnan (value) ? 0.0f : static_cast<float> (value);
-            });
+        auto textToValue = [limit = 2.0 * (std::abs (min) + std::abs (max))] (const juce::String& text)
+        {
+            // Huge texts are clamped before narrowing to float (the range clamps again).
+            const auto value = juce::jlimit (-limit, limit, NumberText::read (text));
+            return std::isnan (value) ? 0.0f : static_cast<float> (value);
+        };
+        const auto attributes = juce::AudioParameterFloatAttributes()
+                                    .withStringFromValueFunction (valueToText)
+                                    .withValueFromStringFunction (textToValue);
         return std::make_unique<juce::AudioParameterFloat> (
             juce::ParameterID { id }, id, juce::NormalisableRange<float> (min, max, interval), defaultValue, attributes);
     };
@@ -157,18 +165,14 @@ juce::AudioProcessorValueTreeState::ParameterLayout BrenvoAudioProcessor::create
     { return std::make_unique<juce::AudioParameterBool> (juce::ParameterID { id }, id, defaultValue); };
 
     juce::AudioProcessorValueTreeState::ParameterLayout layout;
-    layout.add (floatParameter (ParameterIDs::inputGain, -20.0f, 20.0f, 0.01f, 0.0f),
-                floatParameter (ParameterIDs::outputGain, -20.0f, 20.0f, 0.01f, 0.0f),
-                floatParameter (ParameterIDs::width, -15.0f, 15.0f, 0.1f, 0.0f),
-                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 3.0f), boolParameter (ParameterIDs::widthEqSwitch, true),
-                boolParameter (ParameterIDs::ioLinkSwitch, false), boolParameter (ParameterIDs::bypass, false));
+    // Texts show as many decimals as the interval has: two for the gains, one for the others.
+    layout.add (floatParameter (ParameterIDs::inputGain, -20.0f, 20.0f, 0.01f, 2, 0.0f),
+                floatParameter (ParameterIDs::outputGain, -20.0f, 20.0f, 0.01f, 2, 0.0f),
+                floatParameter (ParameterIDs::width, -15.0f, 15.0f, 0.1f, 1, 0.0f),
+                floatParameter (ParameterIDs::widthEq, 1.0f, 4.0f, 0.1f, 1, 3.0f),
+                boolParameter (ParameterIDs::widthEqSwitch, true), boolParameter (ParameterIDs::ioLinkSwitch, false),
+                boolParameter (ParameterIDs::bypass, false));
     return layout;
-}
-
-double BrenvoAudioProcessor::numberFromText (const juce::String& text)
-{
-    // strtod reads the C locale's numbers; a plug-in never changes the process's locale.
-    return std::strtod (text.toRawUTF8(), nullptr);
 }
 
 float BrenvoAudioProcessor::decibelsToGain (float decibels) noexcept
@@ -555,11 +559,39 @@ bool BrenvoAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) c
 }
 
 //==============================================================================
+namespace
+{
+// The framework writes a tree's numbers in the process's C++ locale ("9,5" under a German one),
+// which its own reader does not read back: they are written again in the plug-in's convention.
+// Everything else stays as createXml wrote it.
+void rewriteNumbers (const juce::ValueTree& tree, juce::XmlElement& xml)
+{
+    for (int i = 0; i < tree.getNumProperties(); ++i)
+    {
+        const auto name = tree.getPropertyName (i);
+        if (const auto& value = tree.getProperty (name); value.isDouble())
+            xml.setAttribute (name, NumberText::exact (static_cast<double> (value)));
+    }
+    // createXml makes one element per child, in the children's order.
+    auto* element = xml.getFirstChildElement();
+    for (const auto& child : tree)
+    {
+        if (element == nullptr)
+            break;
+        rewriteNumbers (child, *element);
+        element = element->getNextElement();
+    }
+}
+} // namespace
+
 void BrenvoAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
 {
     const auto state = valueTreeState.copyState();
     if (const auto xml = state.createXml())
+    {
+        rewriteNumbers (state, *xml);
         copyXmlToBinary (*xml, destData);
+    }
 }
 
 namespace
@@ -658,8 +690,9 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
         // reads the text itself.
         if (child->hasAttribute ("value"))
         {
-            const auto number = numberFromText (child->getStringAttribute ("value"));
-            child->setAttribute ("value", std::isfinite (number) ? number : static_cast<double> (value->load()));
+            const auto number = NumberText::read (child->getStringAttribute ("value"));
+            child->setAttribute ("value",
+                                 NumberText::exact (std::isfinite (number) ? number : static_cast<double> (value->load())));
         }
     }
 
@@ -670,7 +703,7 @@ void BrenvoAudioProcessor::completeRestoredState (juce::XmlElement& state) const
     {
         auto* child = state.createNewChildElement ("PARAM");
         child->setAttribute ("id", id);
-        child->setAttribute ("value", static_cast<double> (valueTreeState.getRawParameterValue (id)->load()));
+        child->setAttribute ("value", NumberText::exact (valueTreeState.getRawParameterValue (id)->load()));
     }
 }
 

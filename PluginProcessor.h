@@ -17,11 +17,6 @@
 class BrenvoAudioProcessor : public juce::AudioProcessor
 {
 public:
-    /** The number a text starts with (0 when none, NaN for "nan"), read without the framework's
-        own reader, whose exponent overflows on texts like "1e9999999999". Texts from hosts,
-        typed values and saved states all go through it. */
-    static double numberFromText (const juce::String& text);
-
     /** Parameter IDs; each is also the parameter's name towards the host. */
     struct ParameterIDs
     {

@@ -4,6 +4,7 @@
 #include "IOSliderLaF.h"
 
 #include "Artwork.h"
+#include "NumberText.h"
 
 #include <BinaryData.h>
 
@@ -47,5 +48,5 @@ juce::Rectangle<int> IOSliderLaF::getThumbBounds (const juce::Slider& slider) co
 
 juce::String IOSliderLaF::thumbText (double value)
 {
-    return juce::String (value, 1);
+    return NumberText::withDecimals (value, 1);
 }

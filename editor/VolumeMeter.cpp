@@ -3,6 +3,7 @@
 */
 #include "VolumeMeter.h"
 
+#include "NumberText.h"
 #include "PluginProcessor.h"
 
 VolumeMeter::VolumeMeter (BrenvoAudioProcessor* processorToRead)
@@ -88,7 +89,7 @@ void VolumeMeter::applyRateRule()
 
 juce::String VolumeMeter::peakText (float peak)
 {
-    return juce::String (peak, 1) + " dB";
+    return NumberText::withDecimals (peak, 1) + " dB";
 }
 
 void VolumeMeter::paint (juce::Graphics& g)

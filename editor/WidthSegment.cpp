@@ -3,7 +3,7 @@
 */
 #include "WidthSegment.h"
 
-#include "PluginProcessor.h"
+#include "NumberText.h"
 
 #include <cmath>
 
@@ -38,7 +38,7 @@ void WidthSegment::paint (juce::Graphics&)
 
 void WidthSegment::applyTypedValue()
 {
-    const auto typed = BrenvoAudioProcessor::numberFromText (widthLabel.getText());
+    const auto typed = NumberText::read (widthLabel.getText());
     // A NaN would pass the slider's clamp and reach the parameter.
     if (!std::isnan (typed))
         widthSlider.setValue (typed, juce::sendNotificationAsync);

@@ -3,6 +3,8 @@
 */
 #include "WidthSlider.h"
 
+#include "NumberText.h"
+
 SliderLabel::SliderLabel() : juce::Label (juce::String(), juce::String())
 {
     setFont (juce::Font (17.0f * scale, juce::Font::plain));
@@ -43,5 +45,5 @@ void WidthSlider::valueChanged()
 
 juce::String WidthSlider::valueText (double value)
 {
-    return juce::String (value, 1);
+    return NumberText::withDecimals (value, 1);
 }

@@ -3,6 +3,7 @@
     switch follow their parameters and back, and the gain link compensates a move
     of one fader with the other, also under host automation while the editor is open.
 */
+#include "CommaLocale.h"
 #include "EditorTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,13 @@ TEST (FaderThumb, ShowsOneDecimalInFixedNotation)
     EXPECT_EQ (IOSliderLaF::thumbText (-0.04), "-0.0");
     EXPECT_EQ (IOSliderLaF::thumbText (12.34), "12.3");
     EXPECT_EQ (IOSliderLaF::thumbText (20.0), "20.0");
+    EXPECT_EQ (IOSliderLaF::thumbText (-12.5), "-12.5");
+}
+
+TEST (FaderThumb, KeepsItsDecimalPointUnderACommaLocale)
+{
+    duveline::test::ScopedCommaLocale comma (duveline::test::HostLocale::cppGlobal);
+    ASSERT_TRUE (comma.IsActive()) << duveline::test::ScopedCommaLocale::missing;
     EXPECT_EQ (IOSliderLaF::thumbText (-12.5), "-12.5");
 }
 

@@ -2,6 +2,7 @@
     Tests of the level meter: its timer-rate rule, the bars' rise and fall, the
     held clip read-outs and the masks, with the timer callbacks driven directly.
 */
+#include "CommaLocale.h"
 #include "EditorTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +152,13 @@ TEST_F (VolumeMeterTest, PeakOfExactlyZeroShowsNoReadOut)
     tick (0.04f);
     EXPECT_EQ (VolumeMeter::peakText (meter.inputPeak), "0.0 dB");
     EXPECT_GT (countRedPixels (paint(), { 0, 0, 65, 23 }), 0);
+}
+
+TEST (MeterReadOut, KeepsItsDecimalPointUnderACommaLocale)
+{
+    duveline::test::ScopedCommaLocale comma (duveline::test::HostLocale::cppGlobal);
+    ASSERT_TRUE (comma.IsActive()) << duveline::test::ScopedCommaLocale::missing;
+    EXPECT_EQ (VolumeMeter::peakText (3.25f), "3.2 dB");
 }
 
 TEST_F (VolumeMeterTest, ClickedReadOutReturnsWhileInputStillClips)

@@ -3,6 +3,7 @@
     and snapped (and never as NaN), the read-out shows and hides with the pointer,
     follows every value change, and the ring is masked beyond the value.
 */
+#include "CommaLocale.h"
 #include "EditorTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 namespace
 {
 using IDs = BrenvoAudioProcessor::ParameterIDs;
+using duveline::test::HostLocale;
+using duveline::test::ScopedCommaLocale;
 using EditorTest::parameterValue;
 
 class WidthSegmentTest : public ::testing::Test
@@ -71,6 +74,18 @@ INSTANTIATE_TEST_SUITE_P (Texts, TypedWidth,
                                              TypedValue { "nan", 5.0f, "5.0" }, TypedValue { "-nan", 5.0f, "5.0" },
                                              TypedValue { "1e4333333333", 15.0f, "15.0" }),
                           [] (const auto& info) { return "Case" + std::to_string (info.index); });
+
+// A host may put its process in the user's locale; the read-out keeps reading and showing '.'.
+TEST_F (WidthSegmentTest, ReadOutKeepsItsDecimalPointUnderACommaLocale)
+{
+    ScopedCommaLocale comma (HostLocale::cppGlobal);
+    ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+    type ("2.5");
+    EXPECT_EQ (label.getText(), "2.5");
+    EXPECT_FLOAT_EQ (parameterValue (processor, IDs::width), 2.5f);
+    EditorTest::automate (processor, IDs::width, -7.5f);
+    EXPECT_EQ (label.getText(), "-7.5");
+}
 
 TEST_F (WidthSegmentTest, ReadOutStartsHiddenWithTheParameterValue)
 {

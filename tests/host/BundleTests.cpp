@@ -6,6 +6,7 @@
     and a clean release on both sides.
 */
 #include "AudioThread.h"
+#include "CommaLocale.h"
 #include "PluginHost.h"
 #include "PluginProcessor.h"
 #include "TestSignal.h"
@@ -15,6 +16,8 @@
 #include <cstring>
 
 using namespace duveline::host;
+using duveline::test::HostLocale;
+using duveline::test::ScopedCommaLocale;
 
 namespace
 {
@@ -278,6 +281,43 @@ TEST_F (BundleTest, EveryParameterComesBackFromEitherChunk)
                 << parameter.id << " from chunk " << chunk.ID();
     }
 }
+
+// A host may put its process in the user's locale: a project saved without one opens with every
+// value as it was saved, and typed values and value texts stay the same.
+class BundleUnderCommaLocale : public BundleTest, public ::testing::WithParamInterface<HostLocale>
+{
+};
+
+TEST_P (BundleUnderCommaLocale, SavedStateAndTextsReadAsInTheCLocale)
+{
+    Set (*instance, "Width", "9.5");
+    Set (*instance, "Input Gain", "-7.25");
+    Set (*instance, "Output Gain", "12.34");
+    Set (*instance, "Width EQ", "1.7");
+    Chunk state;
+    ASSERT_EQ (0, instance->SaveChunk ('juce', state));
+    const auto saved = instance->Parameters();
+    double typedInC = 0.0;
+    ASSERT_EQ (0, instance->ValueFromText ("Width", "2.5", typedInC));
+
+    ScopedCommaLocale comma (GetParam());
+    ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+    other = Create();
+    ASSERT_NE (nullptr, other);
+    ASSERT_EQ (0, other->RestoreChunks ({ state }));
+    for (const ParameterInfo& parameter : saved)
+    {
+        EXPECT_EQ (parameter.normalized, other->NormalizedValue (parameter.id)) << parameter.id;
+        EXPECT_EQ (parameter.valueText, other->ValueText (parameter.id)) << parameter.id;
+    }
+    EXPECT_EQ ("9.5", other->ValueText ("Width"));
+    double typed = 0.0;
+    ASSERT_EQ (0, other->ValueFromText ("Width", "2.5", typed));
+    EXPECT_EQ (typedInC, typed);
+}
+
+INSTANTIATE_TEST_SUITE_P (Host, BundleUnderCommaLocale, ::testing::Values (HostLocale::cNumeric, HostLocale::cppGlobal),
+                          [] (const auto& info) { return info.param == HostLocale::cNumeric ? "CNumeric" : "CppGlobal"; });
 
 TEST_F (BundleTest, CompareActiveChunkTellsEqualFromChanged)
 {

@@ -1,7 +1,11 @@
 /*
     Saved state: the block layout, round trips and malformed blocks.
 */
+#include "CommaLocale.h"
 #include "ProcessorFixture.h"
+
+using duveline::test::HostLocale;
+using duveline::test::ScopedCommaLocale;
 
 namespace
 {
@@ -172,6 +176,18 @@ TEST (ParameterText, NanReadsAsZeroNotAsNan)
     }
 }
 
+TEST (ParameterText, HexadecimalIsNotANumber)
+{
+    BrenvoAudioProcessor p;
+    for (const char* id : { "Input Gain", "Width" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        EXPECT_EQ (parameter->getValueForText ("0"), parameter->getValueForText ("0x10")) << id;
+        EXPECT_EQ (parameter->getValueForText ("0"), parameter->getValueForText (" -0X1p3")) << id;
+        EXPECT_EQ (parameter->getValueForText ("0.5"), parameter->getValueForText ("+0.5x10")) << id;
+    }
+}
+
 TEST (ParameterText, HugeExponentsReadAsTheRangeEnds)
 {
     BrenvoAudioProcessor p;
@@ -218,6 +234,116 @@ TEST (State, NonFiniteValueLeavesTheParameterAlone)
     const auto out = processNoise (p, 128, 3);
     EXPECT_TRUE (allFinite (out));
 }
+
+// A host may put its process in the user's locale; what the plug-in saves, shows and reads must
+// not change with it.
+class CommaLocale : public ::testing::TestWithParam<HostLocale>
+{
+protected:
+    // Values whose texts would differ under a decimal comma, one per parameter.
+    static constexpr float values[] = { -7.25f, 12.34f, 9.5f, 1.7f, 0.0f, 1.0f, 1.0f };
+
+    static void setAll (BrenvoAudioProcessor& p)
+    {
+        for (int i = 0; i < 7; ++i)
+            setParameter (p, allIds[i], values[i]);
+    }
+
+    static void expectAllRestored (BrenvoAudioProcessor& p)
+    {
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ (parameterValue (p, allIds[i]), values[i]) << allIds[i];
+    }
+};
+
+TEST_P (CommaLocale, StateSavedInTheCLocaleRestoresExactly)
+{
+    BrenvoAudioProcessor saver;
+    setAll (saver);
+    const auto saved = stateOf (saver);
+
+    BrenvoAudioProcessor p;
+    ScopedCommaLocale comma (GetParam());
+    ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+    restore (p, saved);
+    expectAllRestored (p);
+}
+
+TEST_P (CommaLocale, StateSavedUnderItRestoresExactlyInTheCLocale)
+{
+    juce::MemoryBlock saved;
+    {
+        BrenvoAudioProcessor saver;
+        ScopedCommaLocale comma (GetParam());
+        ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+        setAll (saver);
+        saved = stateOf (saver);
+        // A restore rewrites the values it reads; saving again must still write plain numbers.
+        restore (saver, saved);
+        saved = stateOf (saver);
+    }
+    const juce::String text (static_cast<const char*> (saved.getData()) + 8);
+    EXPECT_TRUE (text.contains ("<PARAM id=\"Width\" value=\"9.5\"/>")) << text;
+    EXPECT_FALSE (text.containsChar (',')) << text;
+
+    BrenvoAudioProcessor p;
+    restore (p, saved);
+    expectAllRestored (p);
+}
+
+TEST_P (CommaLocale, ParameterTextsReadAndWriteAsInTheCLocale)
+{
+    BrenvoAudioProcessor p;
+    const char* const typed[] = { "2.5", "-7.25 dB", "1e1", "  +3.75", "0x10" };
+    std::vector<float> readInC;
+    std::vector<juce::String> writtenInC;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        for (const char* text : typed)
+        {
+            readInC.push_back (parameter->getValueForText (text));
+            writtenInC.push_back (parameter->getText (readInC.back(), 0));
+        }
+    }
+
+    ScopedCommaLocale comma (GetParam());
+    ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+    size_t i = 0;
+    for (const char* id : { "Input Gain", "Output Gain", "Width", "Width EQ" })
+    {
+        auto* parameter = p.valueTreeState.getParameter (id);
+        for (const char* text : typed)
+        {
+            EXPECT_EQ (readInC[i], parameter->getValueForText (text)) << id << " " << text;
+            EXPECT_EQ (writtenInC[i], parameter->getText (readInC[i], 0)) << id << " " << text;
+            ++i;
+        }
+    }
+    setParameter (p, "Input Gain", -7.25f);
+    EXPECT_EQ (juce::String ("-7.25"), p.valueTreeState.getParameter ("Input Gain")->getCurrentValueAsText());
+    setParameter (p, "Width", 2.5f);
+    EXPECT_EQ (juce::String ("2.5"), p.valueTreeState.getParameter ("Width")->getCurrentValueAsText());
+}
+
+TEST_P (CommaLocale, WeightsLoadAsInTheCLocale)
+{
+    BrenvoAudioProcessor inC;
+    inC.prepareToPlay (48000.0, 256);
+    const auto expected = processNoise (inC, 256, 4);
+
+    ScopedCommaLocale comma (GetParam());
+    ASSERT_TRUE (comma.IsActive()) << ScopedCommaLocale::missing;
+    BrenvoAudioProcessor underComma;
+    underComma.prepareToPlay (48000.0, 256);
+    const auto processed = processNoise (underComma, 256, 4);
+    for (int c = 0; c < 2; ++c)
+        for (int n = 0; n < 256; ++n)
+            ASSERT_EQ (expected.getSample (c, n), processed.getSample (c, n)) << c << " " << n;
+}
+
+INSTANTIATE_TEST_SUITE_P (Host, CommaLocale, ::testing::Values (HostLocale::cNumeric, HostLocale::cppGlobal),
+                          [] (const auto& info) { return info.param == HostLocale::cNumeric ? "CNumeric" : "CppGlobal"; });
 
 TEST (BusLayouts, AcceptOnlyMatchingMonoOrStereo)
 {
