@@ -4,6 +4,9 @@
 */
 #include "RenderJob.h"
 #include "TruePeak.h"
+#include "WavFiles.h"
+
+#include <juce_audio_formats/juce_audio_formats.h>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +96,40 @@ protected:
     }();
 };
 
+// Inputs come from anywhere: integer files of every common width read as the samples they hold.
+class WavInput : public RenderThroughFake, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P (WavInput, ReadsIntegerAndFloatingPointFiles)
+{
+    const int bits = GetParam();
+    juce::AudioBuffer<float> halves (2, 64);
+    for (int n = 0; n < 64; ++n)
+    {
+        halves.setSample (0, n, n % 2 == 0 ? 0.5f : -0.5f);
+        halves.setSample (1, n, 0.25f);
+    }
+    const juce::File file (Path ("in.wav"));
+    {
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatWriter> writer (
+            wav.createWriterFor (file.createOutputStream().release(), 44100.0, 2, static_cast<unsigned> (bits), {}, 0));
+        ASSERT_NE (nullptr, writer);
+        ASSERT_TRUE (writer->writeFromAudioSampleBuffer (halves, 0, 64));
+    }
+    juce::AudioBuffer<float> read;
+    double rate = 0.0;
+    ASSERT_TRUE (render::readWav (file, read, rate));
+    EXPECT_EQ (44100.0, rate);
+    ASSERT_EQ (64, read.getNumSamples());
+    for (int c = 0; c < 2; ++c)
+        for (int n = 0; n < 64; ++n)
+            EXPECT_EQ (halves.getSample (c, n), read.getSample (c, n)) << bits << " bits, " << c << " " << n;
+}
+
+INSTANTIATE_TEST_SUITE_P (Render, WavInput, ::testing::Values (16, 24, 32));
+
 TEST_F (RenderThroughFake, ReportsParametersFiguresAndACleanShutdown)
 {
     RenderOptions options;
@@ -107,6 +144,30 @@ TEST_F (RenderThroughFake, ReportsParametersFiguresAndACleanShutdown)
     EXPECT_NE (std::string::npos, report.find ("  output  true peak L")) << report;
     EXPECT_NE (std::string::npos, report.find ("ACFCanUnloadNow: 0\nHost objects: all released")) << report;
     EXPECT_TRUE (std::filesystem::exists (options.output));
+}
+
+TEST_F (RenderThroughFake, PeaksAboveFullScaleReachTheFile)
+{
+    juce::AudioBuffer<float> loud (2, 4800);
+    for (int n = 0; n < loud.getNumSamples(); ++n)
+        for (int c = 0; c < 2; ++c)
+            loud.setSample (c, n, static_cast<float> (0.9 * std::sin (0.05 * n + c)));
+    RenderOptions options;
+    options.input = Path ("loud.wav");
+    ASSERT_TRUE (render::writeWav (juce::File (options.input), loud, 48000.0));
+    options.output = Path ("out.wav");
+    options.settings = { { "Gain", "2" } };
+    std::string report;
+    ASSERT_EQ (0, Run (options, report)) << report;
+
+    juce::AudioBuffer<float> written;
+    double rate = 0.0;
+    ASSERT_TRUE (render::readWav (juce::File (options.output), written, rate));
+    ASSERT_EQ (loud.getNumSamples(), written.getNumSamples());
+    EXPECT_GT (written.getMagnitude (0, written.getNumSamples()), 1.7f);
+    for (int c = 0; c < 2; ++c)
+        for (int n = 0; n < loud.getNumSamples(); ++n)
+            ASSERT_EQ (2.0f * loud.getSample (c, n), written.getSample (c, n)) << c << " " << n;
 }
 
 TEST_F (RenderThroughFake, AutomationEndsAtItsLastValue)

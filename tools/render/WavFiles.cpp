@@ -26,9 +26,11 @@ bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& buffer, d
 {
     file.getParentDirectory().createDirectory();
     file.deleteFile();
+    // The framework writes 32-bit WAV as floating point, the way an audio editor's bounce keeps
+    // peaks above full scale that integer samples would cut.
     juce::WavAudioFormat wav;
     std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (
-        file.createOutputStream().release(), rate, static_cast<unsigned> (buffer.getNumChannels()), 24, {}, 0));
+        file.createOutputStream().release(), rate, static_cast<unsigned> (buffer.getNumChannels()), 32, {}, 0));
     return writer != nullptr && writer->writeFromAudioSampleBuffer (buffer, 0, buffer.getNumSamples());
 }
 

@@ -1,6 +1,6 @@
 /*
     Reading and writing the renderers' WAV files: input as stereo (a mono file is doubled),
-    output as 24-bit.
+    output as 32-bit floating point, so that nothing above full scale is cut off.
 */
 #pragma once
 
@@ -10,10 +10,11 @@
 namespace render
 {
 
-/** Reads file into a stereo buffer and its sample rate; false when it is no readable WAV file. */
+/** Reads file (16, 24 or 32-bit, integer or floating point) into a stereo buffer and its sample
+    rate; false when it is no readable WAV file. */
 bool readWav (const juce::File& file, juce::AudioBuffer<float>& buffer, double& rate);
 
-/** Writes buffer as a 24-bit WAV file, creating the folder; false when that fails. */
+/** Writes buffer as a 32-bit floating-point WAV file, creating the folder; false when that fails. */
 bool writeWav (const juce::File& file, const juce::AudioBuffer<float>& buffer, double rate);
 
 } // namespace render
