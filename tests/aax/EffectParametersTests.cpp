@@ -5,6 +5,7 @@
 */
 #include "AAX_PlatformIdle.h"
 #include "AAX_UIDs.h"
+#include "NullTextString.h"
 #include "RawEntry.h"
 #include "RuntimeHost.h"
 #include "TestEffect.h"
@@ -312,6 +313,10 @@ TEST_F (EffectTest, TextConversionsReportFailuresAndKeepOutputs)
     EXPECT_EQ (AAX_ERROR_INVALID_STRING_CONVERSION, effect->GetParameterValueFromString ("Gain", &value, AAX_CString ("wide")));
     EXPECT_EQ (0.3, value);
     EXPECT_EQ (AAX_SUCCESS, effect->GetParameterValueFromString ("Gain", &value, AAX_CString ("0.75")));
+    EXPECT_EQ (0.75, value);
+    // A host string without text is an empty text, not an exception through the host's call.
+    EXPECT_EQ (AAX_ERROR_INVALID_STRING_CONVERSION,
+               effect->GetParameterValueFromString ("Gain", &value, duveline::test::NullTextString()));
     EXPECT_EQ (0.75, value);
     AAX_CString text;
     EXPECT_EQ (AAX_SUCCESS, effect->GetParameterStringFromValue ("Gain", 0.25, &text, 4));

@@ -250,7 +250,8 @@ TEST_P (ParameterSteps, NormalisedValuesRoundToTheNearestStep)
 
 INSTANTIATE_TEST_SUITE_P (Steps, ParameterSteps,
                           ::testing::Values (StepCase { 5, 0.62, 2 }, StepCase { 5, 0.63, 3 }, StepCase { 5, 1.4, 4 },
-                                             StepCase { 5, -0.3, 0 }, StepCase { 1, 0.9, 0 }, StepCase { 2, 0.5, 1 }));
+                                             StepCase { 5, -0.3, 0 }, StepCase { 1, 0.9, 0 }, StepCase { 2, 0.5, 1 },
+                                             StepCase { 5, std::numeric_limits<double>::quiet_NaN(), 0 }));
 
 TEST (Parameter, StepsMapBackToEvenlySpacedValues)
 {

@@ -2,6 +2,7 @@
     AAX_CString: construction, editing with clamped counts, number formatting and parsing.
 */
 #include "AAX_CString.h"
+#include "NullTextString.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,20 @@ TEST (String, CopiesTheTextOfAnyStringInterface)
     const AAX_IString& same = target;
     target = same; // assigning a string to itself keeps its text
     EXPECT_STREQ ("Width", copy.Get());
+}
+
+TEST (String, AStringWithoutTextCopiesAsEmpty)
+{
+    const duveline::test::NullTextString hostString;
+    const AAX_CString copy (hostString);
+    EXPECT_STREQ ("", copy.Get());
+
+    AAX_CString assigned ("Width");
+    static_cast<AAX_IString&> (assigned) = hostString;
+    EXPECT_STREQ ("", assigned.Get());
+    assigned = "Gain";
+    assigned.Set (nullptr);
+    EXPECT_STREQ ("", assigned.Get());
 }
 
 TEST (String, ComparesAndEditsBytes)

@@ -210,6 +210,9 @@ template <typename T> uint32_t AAX_CParameter<T>::GetStepValueFromNormalizedValu
     const uint32_t steps = GetNumberOfSteps();
     if (steps < 2)
         return 0;
+    // A NaN would pass the clamp, and converting it to an integer is undefined: it is step 0.
+    if (std::isnan (normalizedValue))
+        return 0;
     const double stepSize = 1.0 / static_cast<double> (steps - 1);
     const double step = std::clamp (normalizedValue / stepSize + 0.5, 0.0, static_cast<double> (steps - 1));
     return static_cast<uint32_t> (step);

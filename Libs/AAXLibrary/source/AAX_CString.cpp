@@ -8,9 +8,19 @@
 #include <locale>
 #include <sstream>
 
-AAX_CString::AAX_CString (const char* text) : mString (text != nullptr ? text : "") {}
+namespace
+{
+// A host's string may answer Get() with null; that reads as empty text rather than as an
+// exception thrown through the host's call.
+const char* TextOrEmpty (const char* text)
+{
+    return text != nullptr ? text : "";
+}
+} // namespace
 
-AAX_CString::AAX_CString (const AAX_IString& other) : AAX_IString(), mString (other.Get()) {}
+AAX_CString::AAX_CString (const char* text) : mString (TextOrEmpty (text)) {}
+
+AAX_CString::AAX_CString (const AAX_IString& other) : AAX_IString(), mString (TextOrEmpty (other.Get())) {}
 
 uint32_t AAX_CString::Length() const
 {
@@ -29,13 +39,13 @@ const char* AAX_CString::Get() const
 
 void AAX_CString::Set (const char* text)
 {
-    mString.assign (text);
+    mString.assign (TextOrEmpty (text));
 }
 
 AAX_IString& AAX_CString::operator= (const AAX_IString& other)
 {
     // Copy first: other may be this very string.
-    std::string copy (other.Get());
+    std::string copy (TextOrEmpty (other.Get()));
     mString.swap (copy);
     return *this;
 }
