@@ -139,6 +139,9 @@ TEST_F (GUITest, UninitializeDetachesTheViewBeforeReleasingTheEffect)
     gui->events.clear();
     EXPECT_EQ (AAX_SUCCESS, gui->Uninitialize());
     EXPECT_EQ ((Events { "delete" }), gui->events);
+    // The view goes while the effect it shows is still held; only then is the effect released.
+    EXPECT_TRUE (gui->effectHeldAtDelete);
+    EXPECT_EQ (nullptr, gui->GetEffectParameters());
     EXPECT_EQ (nullptr, gui->GetViewContainer());
     host.DropViewContainers();
     EXPECT_EQ (0, host.ObjectsHandedOut());

@@ -78,10 +78,16 @@ public:
     }
 
     std::vector<std::string> events;
+    // Whether the effect was still held when the view was last deleted.
+    bool effectHeldAtDelete = false;
 
 protected:
     void CreateViewContents() override { events.push_back ("contents"); }
     void CreateViewContainer() override { events.push_back ("create"); }
-    void DeleteViewContainer() override { events.push_back ("delete"); }
+    void DeleteViewContainer() override
+    {
+        events.push_back ("delete");
+        effectHeldAtDelete = GetEffectParameters() != nullptr;
+    }
 };
 } // namespace duveline::test

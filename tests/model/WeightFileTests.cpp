@@ -38,11 +38,22 @@ struct LoadedModel
 TEST (WeightFile, MemberOrderAndExtraMembersDoNotMatter)
 {
     const RandomWeights weights (4, 0.5, 0.5);
-    nlohmann::json reordered = nlohmann::json::parse (weights.document.dump());
-    reordered["hidden"] = std::vector<float> (12, 0.0f);
-    reordered["some.other.layer"] = { 1, 2, 3 };
+    // The document's own dump writes its members sorted; this text has them in reverse, with
+    // members of no layer before, between and after them.
+    std::string text = "{\"some.other.layer\": [1, 2, 3]";
+    std::vector<std::string> names;
+    for (const auto& member : weights.document.items())
+        names.push_back (member.key());
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+    {
+        text += ", \"" + *name + "\": " + weights.document[*name].dump();
+        if (name == names.rbegin())
+            text += ", \"hidden\": [0, 0, 0]";
+    }
+    text += ", \"a.first.layer\": {\"nested\": true}}";
+    ASSERT_GT (text.find (names.front()), text.find (names.back()));
 
-    const LoadedModel a (weights.document), b (reordered);
+    const LoadedModel a (weights.document), b (nlohmann::json::parse (text));
     EXPECT_EQ (a.net.W_ih, b.net.W_ih);
     EXPECT_EQ (a.net.W_hh, b.net.W_hh);
     EXPECT_EQ (a.cell.W_out, b.cell.W_out);
