@@ -316,8 +316,7 @@ TEST_P (BundleUnderCommaLocale, SavedStateAndTextsReadAsInTheCLocale)
     EXPECT_EQ (typedInC, typed);
 }
 
-INSTANTIATE_TEST_SUITE_P (Host, BundleUnderCommaLocale, ::testing::Values (HostLocale::cNumeric, HostLocale::cppGlobal),
-                          [] (const auto& info) { return info.param == HostLocale::cNumeric ? "CNumeric" : "CppGlobal"; });
+INSTANTIATE_TEST_SUITE_P (Host, BundleUnderCommaLocale, duveline::test::kHostLocales, duveline::test::HostLocaleName);
 
 TEST_F (BundleTest, CompareActiveChunkTellsEqualFromChanged)
 {

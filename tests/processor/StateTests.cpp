@@ -342,8 +342,7 @@ TEST_P (CommaLocale, WeightsLoadAsInTheCLocale)
             ASSERT_EQ (expected.getSample (c, n), processed.getSample (c, n)) << c << " " << n;
 }
 
-INSTANTIATE_TEST_SUITE_P (Host, CommaLocale, ::testing::Values (HostLocale::cNumeric, HostLocale::cppGlobal),
-                          [] (const auto& info) { return info.param == HostLocale::cNumeric ? "CNumeric" : "CppGlobal"; });
+INSTANTIATE_TEST_SUITE_P (Host, CommaLocale, duveline::test::kHostLocales, duveline::test::HostLocaleName);
 
 TEST (BusLayouts, AcceptOnlyMatchingMonoOrStereo)
 {

@@ -5,6 +5,8 @@
 */
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <locale>
 #include <ostream>
@@ -22,6 +24,14 @@ enum class HostLocale
 inline void PrintTo (HostLocale how, std::ostream* os)
 {
     *os << (how == HostLocale::cNumeric ? "setlocale(LC_NUMERIC)" : "std::locale::global");
+}
+
+// Both ways, for tests parameterised over them: INSTANTIATE_TEST_SUITE_P (Host, Suite, kHostLocales, HostLocaleName).
+inline const auto kHostLocales = ::testing::Values (HostLocale::cNumeric, HostLocale::cppGlobal);
+
+inline std::string HostLocaleName (const ::testing::TestParamInfo<HostLocale>& info)
+{
+    return info.param == HostLocale::cNumeric ? "CNumeric" : "CppGlobal";
 }
 
 class ScopedCommaLocale
